@@ -1,0 +1,68 @@
+#include "records/load.h"
+
+#include <filesystem>
+
+#include "records/labels.h"
+#include "text/gbk_codec.h"
+
+namespace bazi {
+namespace {
+
+constexpr char kSeparator = std::filesystem::path::preferred_separator;
+
+void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& ports,
+                  size_t& total, std::vector<std::string>& notRead) {
+  if (!ports.reader.open(path, kAccessPassword)) notRead.push_back(path);
+  const size_t count = ports.reader.recordCount();
+  total += count;
+  std::array<std::string_view, kFieldCount> fields;
+  std::array<std::string, kFieldCount> copies;
+  for (size_t j = 1; j <= count; ++j) {
+    ports.reader.goToRecord(j);
+    for (int k = 1; k <= kFieldCount; ++k) {
+      if (j == 1) workspace.records.writeTitle(k - 1);
+      // The reader's view lasts only until its next call.
+      copies[k - 1].assign(ports.reader.readField(k));
+      fields[k - 1] = copies[k - 1];
+    }
+    workspace.records.appendRecord(fields);
+  }
+}
+
+}  // namespace
+
+std::string recordsFolder(const std::string& programFolder) {
+  return programFolder + kSeparator + reinterpret_cast<const char*>(u8"记录") + kSeparator;
+}
+
+std::string treeTextOf(const std::string& path) {
+  const size_t cut = path.find_last_of(kSeparator);
+  std::string name = gbk::fromUtf8(cut == std::string::npos ? path : path.substr(cut + 1));
+  name.resize(name.size() >= 4 ? name.size() - 4 : 0);
+  return name;
+}
+
+void loadChartDatabases(Workspace& workspace, LoadPorts& ports) {
+  workspace.statusLabel = labels::kLoading;
+  workspace.records.resetTable();
+  ports.fileList.removeAllItems();
+  const std::vector<std::string> paths =
+      ports.chooser.chooseFiles(kDatabaseFilter, recordsFolder(ports.folder.programFolder()));
+  if (!paths.empty()) {
+    size_t total = 0;
+    std::vector<std::string> notRead;
+    for (const std::string& path : paths) {
+      const std::string treeText = treeTextOf(path);
+      readDatabase(path, workspace, ports, total, notRead);
+      ports.fileList.addTopLevelItem(treeText);
+      ports.reader.close(path);
+    }
+    ports.reader.closeAll();
+    workspace.statusLabel = labels::kLoadDone;
+    workspace.countLabel = labels::loadCountText(total);
+    if (!notRead.empty()) ports.warnings.filesNotRead(notRead);
+  }
+  workspace.records.applyColumnWidths();
+}
+
+}  // namespace bazi

@@ -1,0 +1,69 @@
+#pragma once
+// What the load needs of the platform. The window implements these with Qt and
+// the real database engine; tests pass fakes.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bazi {
+
+// Paths are native file-system strings (UTF-8 here); texts are GBK.
+
+class ProgramFolder {
+ public:
+  virtual ~ProgramFolder() = default;
+  // The folder of the running program, without a trailing separator.
+  virtual std::string programFolder() = 0;
+};
+
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  // Multi-file open dialog. `filter` is "(*.edb)|*.edb". Returns the chosen
+  // paths in the dialog's order; empty when cancelled.
+  virtual std::vector<std::string> chooseFiles(std::string_view filter,
+                                               const std::string& initialFolder) = 0;
+};
+
+// The record database engine, one current database at a time.
+class ChartDatabaseReader {
+ public:
+  virtual ~ChartDatabaseReader() = default;
+  // Opens `path` as the current database. False when it cannot be read; the
+  // record count is then 0.
+  virtual bool open(const std::string& path, std::string_view password) = 0;
+  virtual size_t recordCount() = 0;
+  // 1-based.
+  virtual void goToRecord(size_t n) = 0;
+  // Field k (1-based) of the current record as GBK text; empty when absent.
+  virtual std::string_view readField(int k) = 0;
+  virtual void close(const std::string& path) = 0;
+  virtual void closeAll() = 0;
+};
+
+// The tree view 树型框1 listing the files of the last load.
+class FileListView {
+ public:
+  virtual ~FileListView() = default;
+  virtual void removeAllItems() = 0;
+  virtual void addTopLevelItem(std::string_view gbkText) = 0;
+};
+
+// Told once, after a load, which chosen files could not be read, so the user
+// does not take them for empty collections.
+class LoadWarnings {
+ public:
+  virtual ~LoadWarnings() = default;
+  virtual void filesNotRead(const std::vector<std::string>& paths) = 0;
+};
+
+struct LoadPorts {
+  ProgramFolder& folder;
+  FileChooser& chooser;
+  ChartDatabaseReader& reader;
+  FileListView& fileList;
+  LoadWarnings& warnings;
+};
+
+}  // namespace bazi

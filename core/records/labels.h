@@ -8,10 +8,12 @@
 
 namespace bazi::labels {
 
-inline constexpr std::string_view kLoading = "载入数据中。。。";
-inline constexpr std::string_view kLoadDone = "载入数据完毕！";
-inline constexpr std::string_view kQuerying = "查询列表中。。。";
-inline constexpr std::string_view kQueryDone = "查询列表完毕！";
+// Defined out of line: a Chinese literal in a header would take the encoding of
+// whichever target includes it, and these must be GBK everywhere.
+extern const std::string_view kLoading;    // "载入数据中。。。"
+extern const std::string_view kLoadDone;   // "载入数据完毕！"
+extern const std::string_view kQuerying;   // "查询列表中。。。"
+extern const std::string_view kQueryDone;  // "查询列表完毕！"
 
 // "共有记录" N "条"
 std::string loadCountText(size_t records);

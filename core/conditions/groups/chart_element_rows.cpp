@@ -1,0 +1,42 @@
+// Group A: an element at a position among the eight characters, its count over
+// stems and branches, and the reveal radios on its stem and hidden-stem counts.
+
+#include "conditions/group_tests.h"
+#include "conditions/row_shape.h"
+
+namespace bazi::chart_element_rows {
+namespace {
+
+using namespace rows;
+
+constinit const RowShape kShape{ElementList,       CountList8,         kChartPlaces,
+                                Field::Element,    PillarCandidates{}, stemElementCount,
+                                branchElementCount};
+
+const ItemStrings& subjectTexts() {
+  static const ItemStrings texts(kShape.subjects);
+  return texts;
+}
+
+}  // namespace
+
+bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
+                     PillarCalculator& calculator) {
+  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+}
+
+bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  return settleFirstHolding(kShape, row, analysis, [&](const std::string& element) {
+    auto& counts = analysis.elementCounts;
+    counts[0] = stemElementCount(analysis, calculator, element);
+    counts[1] = branchElementCount(analysis, calculator, element);
+    counts[2] = hiddenElementCount(analysis, calculator, element);
+    return counts[0] + counts[1];
+  });
+}
+
+bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis, PillarCalculator&) {
+  return revealHolds(row.reveal, analysis.elementCounts[0], analysis.elementCounts[2]);
+}
+
+}  // namespace bazi::chart_element_rows

@@ -1,0 +1,43 @@
+// Group F: a ten god at a position among the stems and branches, its count over
+// the seven counted places (the day stem is the reference, never counted), and
+// the reveal radios on its stem and hidden-stem counts.
+
+#include "conditions/group_tests.h"
+#include "conditions/row_shape.h"
+
+namespace bazi::chart_ten_god_rows {
+namespace {
+
+using namespace rows;
+
+constinit const RowShape kShape{TenGodList,       CountList7,         kTenGodPlaces,
+                                Field::TenGod,    PillarCandidates{}, stemTenGodCount,
+                                branchTenGodCount};
+
+const ItemStrings& subjectTexts() {
+  static const ItemStrings texts(kShape.subjects);
+  return texts;
+}
+
+}  // namespace
+
+bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
+                     PillarCalculator& calculator) {
+  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+}
+
+bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  return settleFirstHolding(kShape, row, analysis, [&](const std::string& tenGod) {
+    auto& counts = analysis.tenGodCounts;
+    counts[0] = stemTenGodCount(analysis, calculator, tenGod);
+    counts[1] = branchTenGodCount(analysis, calculator, tenGod);
+    counts[2] = hiddenTenGodCount(analysis, calculator, tenGod);
+    return counts[0] + counts[1];
+  });
+}
+
+bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis, PillarCalculator&) {
+  return revealHolds(row.reveal, analysis.tenGodCounts[0], analysis.tenGodCounts[2]);
+}
+
+}  // namespace bazi::chart_ten_god_rows

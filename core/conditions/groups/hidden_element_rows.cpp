@@ -1,0 +1,38 @@
+// Group B: an element among the hidden stems of a pillar, its count among all
+// twelve hidden stems, and with "不透" none of the four stems carrying it.
+
+#include "conditions/group_tests.h"
+#include "conditions/row_shape.h"
+
+namespace bazi::hidden_element_rows {
+namespace {
+
+using namespace rows;
+
+constinit const RowShape kShape{ElementList, CountList4, kPillarPlaces, Field::Element,
+                                PillarCandidates::HiddenStems};
+
+const ItemStrings& subjectTexts() {
+  static const ItemStrings texts(kShape.subjects);
+  return texts;
+}
+
+}  // namespace
+
+bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
+                     PillarCalculator& calculator) {
+  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+}
+
+bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  return settleFirstHolding(kShape, row, analysis, [&](const std::string& element) {
+    return analysis.elementCounts[2] = hiddenElementCount(analysis, calculator, element);
+  });
+}
+
+bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
+                   PillarCalculator& calculator) {
+  return !row.notRevealed || stemElementCount(analysis, calculator, analysis.currentSubject) == 0;
+}
+
+}  // namespace bazi::hidden_element_rows

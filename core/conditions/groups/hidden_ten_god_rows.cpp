@@ -1,0 +1,40 @@
+// Group G: a ten god among the hidden stems of a pillar, its count among all
+// twelve hidden stems, and with "不透" none of the four stems bearing it. For
+// "不指定" fixed to a pillar the candidate is the ten god of the pillar's stem.
+
+#include "conditions/group_tests.h"
+#include "conditions/row_shape.h"
+
+namespace bazi::hidden_ten_god_rows {
+namespace {
+
+using namespace rows;
+
+constinit const RowShape kShape{TenGodList, CountList4, kPillarPlaces, Field::TenGod,
+                                PillarCandidates::Stem};
+
+const ItemStrings& subjectTexts() {
+  static const ItemStrings texts(kShape.subjects);
+  return texts;
+}
+
+}  // namespace
+
+bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
+                     PillarCalculator& calculator) {
+  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+}
+
+bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  return settleFirstHolding(kShape, row, analysis, [&](const std::string& tenGod) {
+    return analysis.tenGodCounts[2] = hiddenTenGodCount(analysis, calculator, tenGod);
+  });
+}
+
+bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
+                   PillarCalculator& calculator) {
+  return !row.notRevealed || calculator.取干支数量(joinedStemTexts(analysis, Field::TenGod),
+                                                   analysis.currentSubject) == 0;
+}
+
+}  // namespace bazi::hidden_ten_god_rows

@@ -1,0 +1,128 @@
+#include "conditions/row_shape.h"
+
+namespace bazi::rows {
+namespace {
+
+constexpr int kAnySubject = 1;  // "不指定"
+
+template <class Slots>
+bool anySlotEquals(const Slots& slots, Field field, std::string_view subject) {
+  for (const auto& slot : slots) {
+    if (slotText(slot, field) == subject) return true;
+  }
+  return false;
+}
+
+std::span<const HiddenStemSlot> hiddenSlotsOf(const ChartAnalysis& analysis, int pillar) {
+  return std::span(analysis.hiddenStems)
+      .subspan(kHiddenSlotsPerBranch * pillar, kHiddenSlotsPerBranch);
+}
+
+void addPillarTexts(Candidates& out, const ChartAnalysis& analysis, const std::array<int, 4>& slots,
+                    Field field) {
+  for (int slot : slots) out.add(slotText(analysis.pillars[slot], field));
+}
+
+void addAnySubjectCandidates(Candidates& out, const RowShape& shape, Position position,
+                             const ChartAnalysis& analysis) {
+  switch (position.place) {
+    case Place::Anywhere:
+      for (std::string_view item : shape.subjects.items.subspan(kAnySubject + 1)) out.add(item);
+      break;
+    case Place::Slot:
+      out.add(slotText(analysis.pillars[position.index], shape.field));
+      break;
+    case Place::Stems:
+      addPillarTexts(out, analysis, kStemSlots, shape.field);
+      break;
+    case Place::Branches:
+      addPillarTexts(out, analysis, kBranchSlots, shape.field);
+      break;
+    case Place::Pillar:
+      if (shape.pillarCandidates == PillarCandidates::Stem) {
+        out.add(slotText(analysis.pillars[kStemSlots[position.index]], shape.field));
+      } else {
+        for (const HiddenStemSlot& slot : hiddenSlotsOf(analysis, position.index)) {
+          out.add(slotText(slot, shape.field));
+        }
+      }
+      break;
+    case Place::Invalid:
+      break;
+  }
+}
+
+}  // namespace
+
+Position positionAt(std::span<const Position> places, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= places.size()) return {Place::Invalid};
+  return places[static_cast<size_t>(index)];
+}
+
+SubjectKind subjectKind(const RowShape& shape, int subject) {
+  if (subject < kAnySubject || !shape.subjects.contains(subject)) return SubjectKind::Unset;
+  return subject == kAnySubject ? SubjectKind::Any : SubjectKind::Named;
+}
+
+ItemStrings::ItemStrings(const ChoiceList& list) : texts_(list.items.begin(), list.items.end()) {}
+
+bool positionMatches(const RowShape& shape, const ItemStrings& subjectTexts,
+                     const ConditionRow& row, const ChartAnalysis& analysis,
+                     PillarCalculator& calculator) {
+  const SubjectKind kind = subjectKind(shape, row.subject);
+  if (kind != SubjectKind::Named) return kind == SubjectKind::Any;
+  const std::string& subject = subjectTexts[row.subject];
+  const Position position = positionAt(shape.places, row.position);
+  switch (position.place) {
+    case Place::Anywhere:
+      return true;
+    case Place::Slot:
+      return slotText(analysis.pillars[position.index], shape.field) == subject;
+    case Place::Stems:
+      return shape.stemsCount != nullptr && shape.stemsCount(analysis, calculator, subject) != 0;
+    case Place::Branches:
+      return shape.branchesCount != nullptr &&
+             shape.branchesCount(analysis, calculator, subject) != 0;
+    case Place::Pillar:
+      return anySlotEquals(hiddenSlotsOf(analysis, position.index), shape.field, subject);
+    case Place::Invalid:
+      break;
+  }
+  return false;
+}
+
+Candidates candidateSubjects(const RowShape& shape, const ConditionRow& row,
+                             const ChartAnalysis& analysis) {
+  Candidates candidates;
+  switch (subjectKind(shape, row.subject)) {
+    case SubjectKind::Named:
+      candidates.add(shape.subjects.items[static_cast<size_t>(row.subject)]);
+      break;
+    case SubjectKind::Any:
+      addAnySubjectCandidates(candidates, shape, positionAt(shape.places, row.position), analysis);
+      break;
+    case SubjectKind::Unset:
+      break;
+  }
+  return candidates;
+}
+
+bool revealHolds(RevealOption option, int onStems, int amongHidden) {
+  switch (option) {
+    case RevealOption::Unrestricted:
+      return true;
+    case RevealOption::Revealed:
+      return onStems != 0;
+    case RevealOption::Floating:
+      return amongHidden == 0;
+    case RevealOption::Rooted:
+      return amongHidden != 0;
+    case RevealOption::NotRevealed:
+      return onStems == 0;
+    case RevealOption::None:
+      break;
+  }
+  return false;
+}
+
+}  // namespace bazi::rows

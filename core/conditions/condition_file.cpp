@@ -11,8 +11,6 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr std::string_view kRevealCaptions[] = {"无限制", "透干", "虚浮", "通根", "不透"};
-
 [[noreturn]] void fail(const std::string& message) { throw ConditionFileError(message); }
 
 std::string rowName(char letter, int k) { return std::string(1, letter) + std::to_string(k); }
@@ -65,8 +63,8 @@ void applyRow(ConditionPanel& panel, const Json& entry, size_t index) {
   const int k = rowNumber(entry, index, info);
   const std::string name = "row " + rowName(info.letter, k);
   for (const auto& [field, value] : entry.items()) {
-    if (!groupHasField(info, field)) fail(name + ": group " + std::string(1, info.letter) +
-                                          " has no field \"" + field + "\"");
+    if (!groupHasField(info, field))
+      fail(name + ": group " + std::string(1, info.letter) + " has no field \"" + field + "\"");
   }
   if (!entry.contains("subject")) fail(name + ": \"subject\" is missing");
   static constexpr std::pair<const char*, RowField> kChoices[] = {{"subject", RowField::Subject},
@@ -137,7 +135,7 @@ std::string writeConditions(const ConditionPanel& panel) {
         entry["count"] = gbk::toUtf8(info.counts.items[row.count]);
       }
       if (info.extra == RowExtra::Reveal && row.reveal != RevealOption::None) {
-        entry["reveal"] = gbk::toUtf8(kRevealCaptions[static_cast<int>(row.reveal)]);
+        entry["reveal"] = gbk::toUtf8(RevealList.items[static_cast<int>(row.reveal)]);
       }
       if (info.extra == RowExtra::NotRevealed) entry["notRevealed"] = row.notRevealed;
       if (info.extra == RowExtra::NoHiddenStem) entry["noHiddenStem"] = row.noHiddenStem;

@@ -20,7 +20,7 @@
 #include "records/load.h"
 #include "result_output.h"
 #include "text/gbk_codec.h"
-#include "calc_binding.h"
+#include "tarnel_calculator.h"
 #include "edb_engine.h"
 
 namespace {

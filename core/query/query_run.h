@@ -15,7 +15,7 @@ inline constexpr int kResultsTab = 6;  // "查询结果"
 extern const std::string_view kNotLoadedMessage;    // "请先载入列表！"
 extern const std::string_view kNotLoadedCaption;    // "错误！"
 extern const std::string_view kNoConditionMessage;  // "未设置条件！"
-extern const std::string_view kNoMatchMessage;      // "没有找到符合条件的命例或条件冲突！"
+extern const std::string_view kNoMatchMessage;  // "没有找到符合条件的命例或条件冲突！"
 
 void runQuery(Workspace& workspace, const ConditionPanel& panel, ChartAnalysis& analysis,
               PillarCalculator& calculator, QueryPorts& ports);

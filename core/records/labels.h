@@ -21,4 +21,3 @@ std::string loadCountText(size_t records);
 std::string queryCountText(int conditions, size_t matches);
 
 }  // namespace bazi::labels
-

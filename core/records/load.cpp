@@ -10,8 +10,8 @@ namespace {
 
 constexpr char kSeparator = std::filesystem::path::preferred_separator;
 
-void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& ports,
-                  size_t& total, std::vector<std::string>& notRead) {
+void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& ports, size_t& total,
+                  std::vector<std::string>& notRead) {
   if (!ports.reader.open(path, kAccessPassword)) notRead.push_back(path);
   const size_t count = ports.reader.recordCount();
   total += count;

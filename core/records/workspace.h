@@ -9,10 +9,10 @@
 namespace bazi {
 
 struct Workspace {
-  RecordTable records;       // 高级表格_记录
-  ResultTable results;       // 高级表格_结果
-  std::string statusLabel;   // StatusLabel (标签18), also the load/query state
-  std::string countLabel;    // CountLabel (标签19)
+  RecordTable records;      // 高级表格_记录
+  ResultTable results;      // 高级表格_结果
+  std::string statusLabel;  // StatusLabel (标签18), also the load/query state
+  std::string countLabel;   // CountLabel (标签19)
 };
 
 }  // namespace bazi

@@ -16,12 +16,12 @@
 #include "cli_options.h"
 #include "cli_ports.h"
 #include "conditions/condition_file.h"
+#include "edb_engine.h"
 #include "query/query_run.h"
 #include "records/load.h"
 #include "result_output.h"
-#include "text/gbk_codec.h"
 #include "tarnel_calculator.h"
-#include "edb_engine.h"
+#include "text/gbk_codec.h"
 
 namespace {
 

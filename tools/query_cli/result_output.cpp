@@ -24,11 +24,20 @@ std::string tsvEscaped(const std::string& cell) {
   out.reserve(cell.size());
   for (char c : cell) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -48,7 +57,8 @@ size_t displayWidth(const std::string& text) {
 }
 
 std::string flattened(std::string cell) {
-  std::replace_if(cell.begin(), cell.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+  std::replace_if(
+      cell.begin(), cell.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
   return cell;
 }
 

@@ -27,7 +27,28 @@ constexpr const char8_t* kExportNames[] = {
     u8"取天干十神数量", u8"取地支十神数量", u8"取藏干十神数量",
 };
 
-std::string copyOf(const char* result) { return result == nullptr ? std::string() : result; }
+// The calculator's texts are a few bytes long. Copying the usual lengths with
+// a size known here lets the compiler move the bytes inline instead of calling
+// strlen and memcpy, which would cost more than the calculator itself.
+std::string copyOf(const char* result) {
+  if (result == nullptr) return std::string();
+  size_t size = 0;
+  while (size < 7 && result[size] != '\0') ++size;
+  switch (size) {
+    case 0:
+      return std::string();
+    case 2:
+      return std::string(result, 2);
+    case 4:
+      return std::string(result, 4);
+    case 6:
+      return std::string(result, 6);
+    case 7:
+      return std::string(result);
+    default:
+      return std::string(result, size);
+  }
+}
 
 // Null pointers never reach the library from here: every argument is a string.
 const char* arg(const std::string* text) { return text == nullptr ? "" : text->c_str(); }

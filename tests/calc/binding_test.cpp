@@ -52,8 +52,16 @@ TEST(CalculatorBinding, FallsBackToTheSystemLibraryPath) {
 TEST(CalculatorBinding, NullTextResultsBecomeEmptyTexts) {
   TarnelCalculator calculator("libtarnel_missing_export.so");
   EXPECT_EQ(calculator.取干支五行("甲"), "");
-  EXPECT_EQ(calculator.取十神关系("甲", "甲", 1), "");
   EXPECT_EQ(calculator.取地支藏干("子"), "");
+}
+
+TEST(CalculatorBinding, TextResultsOfAnyLengthAreCopiedWhole) {
+  TarnelCalculator calculator("libtarnel_missing_export.so");
+  const std::string bytes = "0123456789abcdefghij";
+  for (size_t size = 0; size <= bytes.size(); ++size) {
+    const std::string text = bytes.substr(0, size);
+    EXPECT_EQ(calculator.取十神关系("", text, 1), text);
+  }
 }
 
 TEST(CalculatorBinding, AMissingFunctionStopsOnlyWhenCalled) {

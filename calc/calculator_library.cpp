@@ -60,7 +60,7 @@ bool CalculatorLibrary::openLocked(std::string& failure) {
       loadedPath_ = candidate;
       return true;
     }
-    failure += "\n" + candidate + ": " + lastDlError();
+    failure.append("\n").append(lastDlError());
   }
   return false;
 }
@@ -74,7 +74,6 @@ void* CalculatorLibrary::require(const char* utf8Name) {
       message = utf8(u8"找不到计算库 ") + fileName_ + utf8(u8"，无法调用函数“") + utf8Name +
                 utf8(u8"”。") + failure;
     } else {
-      dlerror();
       if (void* address = dlsym(handle_, utf8Name); address != nullptr) return address;
       message = utf8(u8"计算库 ") + loadedPath_ + utf8(u8" 缺少函数“") + utf8Name + utf8(u8"”。");
     }

@@ -1,0 +1,113 @@
+#pragma once
+// Fakes of the load's platform ports: a dialog that returns given paths, a
+// database engine over records held in memory, and recorders for the tree
+// view and the warnings.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "records/chart_record.h"
+#include "records/load_ports.h"
+
+namespace bazi::testing {
+
+class FakeFolder : public ProgramFolder {
+ public:
+  std::string folder = "/opt/bazi";
+  std::string programFolder() override { return folder; }
+};
+
+class FakeChooser : public FileChooser {
+ public:
+  std::vector<std::string> paths;  // empty: the user cancels
+  std::string seenFilter;
+  std::string seenFolder;
+  int calls = 0;
+  std::vector<std::string> chooseFiles(std::string_view filter,
+                                       const std::string& initialFolder) override {
+    ++calls;
+    seenFilter = filter;
+    seenFolder = initialFolder;
+    return paths;
+  }
+};
+
+// Files are records in memory; a path not in `files` fails to open. Every
+// call is logged, and readField hands out views into one shared buffer, as a
+// real engine may, so a load that keeps a view instead of copying it shows.
+class FakeReader : public ChartDatabaseReader {
+ public:
+  std::map<std::string, std::vector<ChartRecord>> files;
+  std::vector<std::string> log;
+  std::string seenPassword;
+
+  bool open(const std::string& path, std::string_view password) override {
+    log.push_back("open " + path);
+    seenPassword = password;
+    const auto found = files.find(path);
+    current_ = found == files.end() ? nullptr : &found->second;
+    record_ = 0;
+    return current_ != nullptr;
+  }
+  size_t recordCount() override { return current_ ? current_->size() : 0; }
+  void goToRecord(size_t n) override {
+    log.push_back("go " + std::to_string(n));
+    record_ = n;
+  }
+  std::string_view readField(int k) override {
+    if (!current_ || record_ == 0 || record_ > current_->size()) return {};
+    shared_ = (*current_)[record_ - 1][k - 1];
+    return shared_;
+  }
+  void close(const std::string& path) override {
+    log.push_back("close " + path);
+    current_ = nullptr;
+  }
+  void closeAll() override { log.push_back("closeAll"); }
+
+ private:
+  const std::vector<ChartRecord>* current_ = nullptr;
+  size_t record_ = 0;
+  std::string shared_;
+};
+
+class FakeFileList : public FileListView {
+ public:
+  std::vector<std::string> items;
+  void removeAllItems() override { items.clear(); }
+  void addTopLevelItem(std::string_view text) override { items.emplace_back(text); }
+};
+
+class FakeWarnings : public LoadWarnings {
+ public:
+  std::vector<std::vector<std::string>> calls;
+  void filesNotRead(const std::vector<std::string>& paths) override { calls.push_back(paths); }
+};
+
+// All ports together, wired into LoadPorts.
+struct FakePorts {
+  FakeFolder folder;
+  FakeChooser chooser;
+  FakeReader reader;
+  FakeFileList fileList;
+  FakeWarnings warnings;
+  LoadPorts ports{folder, chooser, reader, fileList, warnings};
+};
+
+// Record i of a file: every field names its file, record and column.
+inline ChartRecord taggedRecord(const std::string& tag, int i) {
+  ChartRecord record;
+  for (int k = 0; k < kFieldCount; ++k) {
+    record[k] = tag + "-" + std::to_string(i) + "-" + std::to_string(k + 1);
+  }
+  return record;
+}
+
+inline std::vector<ChartRecord> taggedRecords(const std::string& tag, int count) {
+  std::vector<ChartRecord> records;
+  for (int i = 1; i <= count; ++i) records.push_back(taggedRecord(tag, i));
+  return records;
+}
+
+}  // namespace bazi::testing

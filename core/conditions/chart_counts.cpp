@@ -3,12 +3,6 @@
 namespace bazi::rows {
 namespace {
 
-std::array<const std::string*, 12> hiddenTexts(const ChartAnalysis& a, Field field) {
-  std::array<const std::string*, 12> texts{};
-  for (size_t i = 0; i < texts.size(); ++i) texts[i] = &slotText(a.hiddenStems[i], field);
-  return texts;
-}
-
 std::string joinedPillarTexts(const ChartAnalysis& a, const std::array<int, 4>& slots,
                               Field field) {
   std::string text;
@@ -17,6 +11,12 @@ std::string joinedPillarTexts(const ChartAnalysis& a, const std::array<int, 4>& 
 }
 
 }  // namespace
+
+HiddenTexts hiddenTexts(const ChartAnalysis& a, Field field) {
+  HiddenTexts texts;
+  for (size_t i = 0; i < texts.size(); ++i) texts[i] = &slotText(a.hiddenStems[i], field);
+  return texts;
+}
 
 int stemElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& element) {
   const auto& p = a.pillars;
@@ -30,10 +30,6 @@ int branchElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std
                              p[kHourBranch].element, element);
 }
 
-int hiddenElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& element) {
-  return calc.取藏干五行数量(hiddenTexts(a, Field::Element), element);
-}
-
 int stemTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& tenGod) {
   const auto& p = a.pillars;
   return calc.取天干十神数量(p[kYearStem].tenGod, p[kMonthStem].tenGod, p[kHourStem].tenGod,
@@ -44,10 +40,6 @@ int branchTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std:
   const auto& p = a.pillars;
   return calc.取地支十神数量(p[kYearBranch].tenGod, p[kMonthBranch].tenGod, p[kDayBranch].tenGod,
                              p[kHourBranch].tenGod, tenGod);
-}
-
-int hiddenTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& tenGod) {
-  return calc.取藏干十神数量(hiddenTexts(a, Field::TenGod), tenGod);
 }
 
 std::string joinedStemTexts(const ChartAnalysis& a, Field field) {

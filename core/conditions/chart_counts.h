@@ -31,16 +31,19 @@ inline constexpr std::array<int, 4> kBranchSlots = {kYearBranch, kMonthBranch, k
                                                     kHourBranch};
 inline constexpr int kHiddenSlotsPerBranch = 3;
 
-// Elements: over the four stems, the four branches, the twelve hidden stems.
+// The chosen texts of the twelve hidden stems in slot order, as the calculator
+// counts them; built once per count test, not per candidate.
+using HiddenTexts = std::array<const std::string*, 12>;
+HiddenTexts hiddenTexts(const ChartAnalysis& a, Field field);
+
+// Elements over the four stems and over the four branches.
 int stemElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& element);
 int branchElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& element);
-int hiddenElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& element);
 
-// Ten gods: over the year, month and hour stems (never the day stem), the four
-// branches, the twelve hidden stems.
+// Ten gods over the year, month and hour stems (never the day stem) and over
+// the four branches.
 int stemTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& tenGod);
 int branchTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& tenGod);
-int hiddenTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& tenGod);
 
 // One text of the chosen texts of the four stems, the four branches or the
 // twelve hidden stems, joined in chart order, for 取干支数量.

@@ -13,45 +13,6 @@ bool anySlotEquals(const Slots& slots, Field field, std::string_view subject) {
   return false;
 }
 
-std::span<const HiddenStemSlot> hiddenSlotsOf(const ChartAnalysis& analysis, int pillar) {
-  return std::span(analysis.hiddenStems)
-      .subspan(kHiddenSlotsPerBranch * pillar, kHiddenSlotsPerBranch);
-}
-
-void addPillarTexts(Candidates& out, const ChartAnalysis& analysis, const std::array<int, 4>& slots,
-                    Field field) {
-  for (int slot : slots) out.add(slotText(analysis.pillars[slot], field));
-}
-
-void addAnySubjectCandidates(Candidates& out, const RowShape& shape, Position position,
-                             const ChartAnalysis& analysis) {
-  switch (position.place) {
-    case Place::Anywhere:
-      for (std::string_view item : shape.subjects.items.subspan(kAnySubject + 1)) out.add(item);
-      break;
-    case Place::Slot:
-      out.add(slotText(analysis.pillars[position.index], shape.field));
-      break;
-    case Place::Stems:
-      addPillarTexts(out, analysis, kStemSlots, shape.field);
-      break;
-    case Place::Branches:
-      addPillarTexts(out, analysis, kBranchSlots, shape.field);
-      break;
-    case Place::Pillar:
-      if (shape.pillarCandidates == PillarCandidates::Stem) {
-        out.add(slotText(analysis.pillars[kStemSlots[position.index]], shape.field));
-      } else {
-        for (const HiddenStemSlot& slot : hiddenSlotsOf(analysis, position.index)) {
-          out.add(slotText(slot, shape.field));
-        }
-      }
-      break;
-    case Place::Invalid:
-      break;
-  }
-}
-
 }  // namespace
 
 Position positionAt(std::span<const Position> places, int index) {
@@ -89,22 +50,6 @@ bool positionMatches(const RowShape& shape, const ItemStrings& subjectTexts,
       break;
   }
   return false;
-}
-
-Candidates candidateSubjects(const RowShape& shape, const ConditionRow& row,
-                             const ChartAnalysis& analysis) {
-  Candidates candidates;
-  switch (subjectKind(shape, row.subject)) {
-    case SubjectKind::Named:
-      candidates.add(shape.subjects.items[static_cast<size_t>(row.subject)]);
-      break;
-    case SubjectKind::Any:
-      addAnySubjectCandidates(candidates, shape, positionAt(shape.places, row.position), analysis);
-      break;
-    case SubjectKind::Unset:
-      break;
-  }
-  return candidates;
 }
 
 bool revealHolds(RevealOption option, int onStems, int amongHidden) {

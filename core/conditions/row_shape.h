@@ -92,6 +92,12 @@ struct RowShape {
 enum class SubjectKind { Unset, Any, Named };  // Unset also for an index outside the list
 SubjectKind subjectKind(const RowShape& shape, int subject);
 
+// The three hidden-stem slots of pillar 0 (year) … 3 (hour).
+inline std::span<const HiddenStemSlot> hiddenSlotsOf(const ChartAnalysis& analysis, int pillar) {
+  return std::span(analysis.hiddenStems)
+      .subspan(static_cast<size_t>(kHiddenSlotsPerBranch * pillar), kHiddenSlotsPerBranch);
+}
+
 // The subject items as std::string, built once, for calculator arguments.
 class ItemStrings {
  public:
@@ -107,24 +113,54 @@ bool positionMatches(const RowShape& shape, const ItemStrings& subjectTexts,
                      const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 
-// At most twelve candidate texts, viewing list items or slot texts of the
-// analysis (which the count tests do not change).
-class Candidates {
- public:
-  void add(std::string_view text) {
-    if (size_ < items_.size()) items_[size_++] = text;
+// Calls `visit` with each candidate subject of the row in order, until it
+// returns true; the texts view list items or slot texts of the analysis (which
+// the count tests do not change). Returns whether a visit returned true.
+template <class Visit>
+bool anyCandidate(const RowShape& shape, const ConditionRow& row, const ChartAnalysis& analysis,
+                  Visit&& visit) {
+  const SubjectKind kind = subjectKind(shape, row.subject);
+  if (kind == SubjectKind::Unset) return false;
+  if (kind == SubjectKind::Named)
+    return visit(shape.subjects.items[static_cast<size_t>(row.subject)]);
+  const auto text = [&](const auto& slot) -> std::string_view {
+    return slotText(slot, shape.field);
+  };
+  const auto anyOf = [&](const auto& slots) {
+    for (const auto& slot : slots) {
+      if (visit(text(slot))) return true;
+    }
+    return false;
+  };
+  const auto anyPillar = [&](const std::array<int, 4>& indexes) {
+    for (int i : indexes) {
+      if (visit(text(analysis.pillars[i]))) return true;
+    }
+    return false;
+  };
+  const Position position = positionAt(shape.places, row.position);
+  switch (position.place) {
+    case Place::Anywhere:
+      for (std::string_view item : shape.subjects.items.subspan(2)) {  // after "-", "不指定"
+        if (visit(item)) return true;
+      }
+      return false;
+    case Place::Slot:
+      return visit(text(analysis.pillars[position.index]));
+    case Place::Stems:
+      return anyPillar(kStemSlots);
+    case Place::Branches:
+      return anyPillar(kBranchSlots);
+    case Place::Pillar:
+      if (shape.pillarCandidates == PillarCandidates::Stem) {
+        return visit(text(analysis.pillars[kStemSlots[position.index]]));
+      }
+      return anyOf(hiddenSlotsOf(analysis, position.index));
+    case Place::Invalid:
+      break;
   }
-  const std::string_view* begin() const { return items_.data(); }
-  const std::string_view* end() const { return items_.data() + size_; }
-  int size() const { return static_cast<int>(size_); }
-
- private:
-  std::array<std::string_view, 12> items_{};
-  size_t size_ = 0;
-};
-
-Candidates candidateSubjects(const RowShape& shape, const ConditionRow& row,
-                             const ChartAnalysis& analysis);
+  return false;
+}
 
 // Tries the row's candidates in order, each as `currentSubject`; `countOf`
 // stores the candidate's counts and returns the one the count choice tests.
@@ -133,13 +169,11 @@ template <class CountOf>
 bool settleFirstHolding(const RowShape& shape, const ConditionRow& row, ChartAnalysis& analysis,
                         CountOf&& countOf) {
   if (!shape.counts.contains(row.count)) return false;
-  const Candidates candidates = candidateSubjects(shape, row, analysis);
   const DecodedCount wanted = decodeCountChoice(shape.counts, row.count);
-  for (std::string_view candidate : candidates) {
+  return anyCandidate(shape, row, analysis, [&](std::string_view candidate) {
     analysis.currentSubject.assign(candidate);
-    if (countHolds(wanted.form, wanted.n, countOf(analysis.currentSubject))) return true;
-  }
-  return false;
+    return countHolds(wanted.form, wanted.n, countOf(analysis.currentSubject));
+  });
 }
 
 // The reveal radios of groups A and F, with the settled subject's count on the

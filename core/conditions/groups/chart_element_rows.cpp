@@ -26,11 +26,12 @@ bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  const HiddenTexts hidden = hiddenTexts(analysis, Field::Element);
   return settleFirstHolding(kShape, row, analysis, [&](const std::string& element) {
     auto& counts = analysis.elementCounts;
     counts[0] = stemElementCount(analysis, calculator, element);
     counts[1] = branchElementCount(analysis, calculator, element);
-    counts[2] = hiddenElementCount(analysis, calculator, element);
+    counts[2] = calculator.取藏干五行数量(hidden, element);
     return counts[0] + counts[1];
   });
 }

@@ -27,11 +27,12 @@ bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  const HiddenTexts hidden = hiddenTexts(analysis, Field::TenGod);
   return settleFirstHolding(kShape, row, analysis, [&](const std::string& tenGod) {
     auto& counts = analysis.tenGodCounts;
     counts[0] = stemTenGodCount(analysis, calculator, tenGod);
     counts[1] = branchTenGodCount(analysis, calculator, tenGod);
-    counts[2] = hiddenTenGodCount(analysis, calculator, tenGod);
+    counts[2] = calculator.取藏干十神数量(hidden, tenGod);
     return counts[0] + counts[1];
   });
 }

@@ -25,8 +25,9 @@ bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  const HiddenTexts hidden = hiddenTexts(analysis, Field::Element);
   return settleFirstHolding(kShape, row, analysis, [&](const std::string& element) {
-    return analysis.elementCounts[2] = hiddenElementCount(analysis, calculator, element);
+    return analysis.elementCounts[2] = calculator.取藏干五行数量(hidden, element);
   });
 }
 

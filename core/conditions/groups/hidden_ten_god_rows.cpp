@@ -26,8 +26,9 @@ bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
+  const HiddenTexts hidden = hiddenTexts(analysis, Field::TenGod);
   return settleFirstHolding(kShape, row, analysis, [&](const std::string& tenGod) {
-    return analysis.tenGodCounts[2] = hiddenTenGodCount(analysis, calculator, tenGod);
+    return analysis.tenGodCounts[2] = calculator.取藏干十神数量(hidden, tenGod);
   });
 }
 

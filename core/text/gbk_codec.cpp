@@ -75,26 +75,37 @@ std::string toUtf8(std::string_view text) {
 }
 
 bool isValidUtf8(std::string_view text) {
+  // RFC 3629: no overlong forms, no surrogates, nothing beyond U+10FFFF. The
+  // bytes of such forms would otherwise pass here and fail the conversion.
   size_t i = 0;
   const size_t n = text.size();
   while (i < n) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    int extra;
+    const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c < 0x80) {
       ++i;
       continue;
-    } else if (c >= 0xC2 && c <= 0xDF) {
+    }
+    int extra;
+    unsigned char low = 0x80;  // allowed range of the second byte
+    unsigned char high = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
       extra = 1;
     } else if (c >= 0xE0 && c <= 0xEF) {
       extra = 2;
+      if (c == 0xE0) low = 0xA0;
+      if (c == 0xED) high = 0x9F;
     } else if (c >= 0xF0 && c <= 0xF4) {
       extra = 3;
+      if (c == 0xF0) low = 0x90;
+      if (c == 0xF4) high = 0x8F;
     } else {
       return false;
     }
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= n) return false;
-      unsigned char d = static_cast<unsigned char>(text[i + k]);
+    if (i + extra >= n) return false;
+    const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+    if (second < low || second > high) return false;
+    for (int k = 2; k <= extra; ++k) {
+      const unsigned char d = static_cast<unsigned char>(text[i + k]);
       if ((d & 0xC0) != 0x80) return false;
     }
     i += extra + 1;

@@ -127,6 +127,10 @@ std::string writeConditions(const ConditionPanel& panel) {
     for (int k = 1; k <= info.rowCount; ++k) {
       const ConditionRow& row = panel.row(group, k);
       if (row.subject == 0) continue;
+      if (!info.subjects.contains(row.subject) || !info.positions.contains(row.position) ||
+          !info.counts.contains(row.count)) {
+        fail("row " + rowName(info.letter, k) + " holds a choice outside its lists");
+      }
       Json entry = {{"group", std::string(1, info.letter)},
                     {"row", k},
                     {"subject", gbk::toUtf8(info.subjects.items[row.subject])}};

@@ -112,8 +112,8 @@ void runCommand(const Options& options) {
     bazi::tools::exportCsv(options.paths[0], out == "-" ? std::string() : out, options.force,
                            options.byteOrderMark, std::cout);
   } else {
-    std::cout << options.paths[0] << ": " << bazi::tools::countRecords(options.paths[0])
-              << " records\n";
+    const size_t count = bazi::tools::countRecords(options.paths[0]);
+    std::cout << options.paths[0] << ": " << count << " records\n";
   }
 }
 

@@ -1,0 +1,34 @@
+#include "command_ports.h"
+
+#include <QStringList>
+
+#include "qt_text.h"
+
+namespace bazi::ui {
+
+void TreeFileList::removeAllItems() { tree_.clear(); }
+
+void TreeFileList::addTopLevelItem(std::string_view gbkText) {
+  tree_.addTopLevelItem(new QTreeWidgetItem(QStringList{toQString(gbkText)}));
+}
+
+void HeldMessages::showMessage(std::string_view text, std::string_view caption, MessageIcon icon,
+                               bool ownedByMainWindow) {
+  held_.push_back({std::string(text), std::string(caption), icon, ownedByMainWindow});
+}
+
+void HeldMessages::passOn(MessagePort& port) {
+  const std::vector<Message> messages = std::move(held_);
+  held_.clear();
+  for (const Message& m : messages)
+    port.showMessage(m.text, m.caption, m.icon, m.ownedByMainWindow);
+}
+
+void UnreadFilesWarning::filesNotRead(const std::vector<std::string>& paths) {
+  QStringList lines{QStringLiteral("以下文件无法作为八字库读取，未载入任何记录：")};
+  for (const std::string& path : paths) lines.append(fromNativePath(path));
+  messages_.showMessage(toGbk(lines.join(QLatin1Char('\n'))), toGbk(QStringLiteral("警告：")),
+                        MessageIcon::Error, true);
+}
+
+}  // namespace bazi::ui

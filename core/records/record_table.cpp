@@ -51,7 +51,8 @@ char* ChartTable::allocateBlock(size_t bytes) {
   bytes = (bytes + 3) & ~size_t{3};  // keep every header 4-byte aligned
   if (chunks_.empty() || chunkUsed_ + bytes > chunkSize_) {
     chunkSize_ = std::max(kChunkBytes, bytes);
-    chunks_.push_back(std::make_unique<char[]>(chunkSize_));
+    // Not value-initialised: every byte is written before it is read.
+    chunks_.push_back(std::make_unique_for_overwrite<char[]>(chunkSize_));
     chunkUsed_ = 0;
   }
   char* block = chunks_.back().get() + chunkUsed_;

@@ -109,7 +109,9 @@ void fillEvents(SampleRandom& random, const BirthMoment& birth, ChartRecord& rec
   }
 }
 
-ChartRecord makeChart(SampleRandom& random) {
+}  // namespace
+
+ChartRecord makeSampleChart(SampleRandom& random) {
   ChartRecord record;
   const BirthMoment birth = randomMoment(random);
   record[0] = std::string(pick(random, kSurnames)) + "某" + pick(random, kNameEnds);
@@ -136,8 +138,6 @@ ChartRecord makeChart(SampleRandom& random) {
   return record;
 }
 
-}  // namespace
-
 uint64_t SampleRandom::next() {
   // splitmix64
   uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
@@ -150,7 +150,7 @@ std::vector<ChartRecord> makeSampleCharts(uint64_t seed, int count) {
   SampleRandom random(seed);
   std::vector<ChartRecord> charts;
   charts.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) charts.push_back(makeChart(random));
+  for (int i = 0; i < count; ++i) charts.push_back(makeSampleChart(random));
   return charts;
 }
 

@@ -22,7 +22,10 @@ class SampleRandom {
   uint64_t state_;
 };
 
-// `count` charts (GBK texts) born between 1920 and 2019.
+// One chart (GBK texts) born between 1920 and 2019, drawn from `random`.
+ChartRecord makeSampleChart(SampleRandom& random);
+
+// `count` charts from a generator seeded with `seed`.
 std::vector<ChartRecord> makeSampleCharts(uint64_t seed, int count);
 
 }  // namespace bazi::samples

@@ -61,6 +61,8 @@ TEST(GbkCodec, BadBytesBecomeMarks) {
   EXPECT_EQ(gbk::fromUtf8("a\xFF"
                           "b"),
             "a?b");
+  EXPECT_EQ(gbk::fromUtf8("\xE7\x94\xB2\xE7\x94"), "\xBC\xD7??");  // cut short at the end
+  EXPECT_EQ(gbk::fromUtf8("\xED\xA0\x80"), "???");                 // a surrogate
   EXPECT_EQ(gbk::toUtf8("a\xFF"), utf8(u8"a\uFFFD"));
 }
 

@@ -214,7 +214,7 @@ TEST(Import, ForceReplacesAnExistingDatabase) {
   EXPECT_EQ(bazidb({"import", in, db}).exitCode, 1);
   EXPECT_EQ(testing::readBytes(db), before);
   ASSERT_EQ(bazidb({"import", "--force", in, db}).exitCode, 0);
-  EXPECT_EQ(bazidb({"info", db}).out, db + ": 1 records\n");
+  EXPECT_EQ(bazidb({"info", db}).out, db + ": 1 record\n");
 }
 
 // A mistake: exit status, a part of the one line on standard error, and the

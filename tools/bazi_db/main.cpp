@@ -92,6 +92,10 @@ Options parseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+std::string recordsText(size_t count) {
+  return std::to_string(count) + (count == 1 ? " record" : " records");
+}
+
 void runImport(const Options& options) {
   const auto summary =
       bazi::tools::importCsv(options.paths[0], options.paths[1], options.lenient, options.force);
@@ -100,7 +104,7 @@ void runImport(const Options& options) {
               << " rows did not have 26 fields and were padded or cut (the first on line "
               << summary.firstAdjustedLine << ")\n";
   }
-  std::cout << options.paths[1] << ": " << summary.records << " records imported from "
+  std::cout << options.paths[1] << ": " << recordsText(summary.records) << " imported from "
             << summary.encoding << " CSV\n";
 }
 
@@ -113,7 +117,7 @@ void runCommand(const Options& options) {
                            options.byteOrderMark, std::cout);
   } else {
     const size_t count = bazi::tools::countRecords(options.paths[0]);
-    std::cout << options.paths[0] << ": " << count << " records\n";
+    std::cout << options.paths[0] << ": " << recordsText(count) << "\n";
   }
 }
 

@@ -1,6 +1,8 @@
 // bazi-query: the window of the chart query tool.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <memory>
 
 #include "analysis/chart_analysis.h"
@@ -13,6 +15,12 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // Every text of the program is Chinese; Qt's own dialogs and buttons follow.
+  QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   // The one analysis state, made before the window and freed after it.
   const auto analysis = std::make_unique<bazi::ChartAnalysis>();

@@ -150,6 +150,7 @@ void MainWindow::runQueryCommand() {
 }
 
 void MainWindow::openAboutWindow() {
+  std::erase_if(aboutWindows_, [](const QPointer<AboutWindow>& closed) { return closed.isNull(); });
   auto* about = new AboutWindow(pages_, ports_.browser);
   aboutWindows_.emplace_back(about);
   about->show();

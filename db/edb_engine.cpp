@@ -112,6 +112,11 @@ bool EdbReader::checkFormatAndPassword(std::string_view password) {
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
       return fail("is in use by another program (locked)");
     }
+    if (rc == SQLITE_READONLY_ROLLBACK) {
+      return fail(
+          "holds a change a program left unfinished (its -journal file); "
+          "opening it once in sqlite3 rolls that back");
+    }
     return fail(std::string("cannot be read: ") + sqlite3_errmsg(connection_.get()));
   }
   if (sqlite3_column_int(tables.get(), 0) != 2) {

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -36,6 +37,24 @@ std::shared_ptr<Connection> openConnection(const std::string& path, const char* 
 
 void writeGoodFile(const std::string& path) {
   testing::writeChartFile(path, testing::numberedRecords("good", 3));
+}
+
+// A writer that stops in the middle of a transaction big enough to spill into
+// the file, leaving a hot journal that a reader would have to play back.
+void crashWhileWriting(const std::string& path) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    sqlite3* connection = nullptr;
+    sqlite3_open(path.c_str(), &connection);
+    sqlite3_exec(connection,
+                 "PRAGMA cache_size = 1; BEGIN;"
+                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+                 "INSERT INTO edb_meta SELECT 'k' || i, hex(zeroblob(500)) FROM n;",
+                 nullptr, nullptr, nullptr);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
 }
 
 struct BadInput {
@@ -147,6 +166,13 @@ const BadInput kBadInputs[] = {
        return Holder();
      },
      "cannot be read"},
+    {"left half-written by a writer that stopped",
+     [](const std::string& path) {
+       writeGoodFile(path);
+       crashWhileWriting(path);
+       return Holder();
+     },
+     "left unfinished"},
     {"locked by a writer",
      [](const std::string& path) -> Holder {
        writeGoodFile(path);

@@ -25,8 +25,7 @@ namespace {
 
 QString caption() {
   return QStringLiteral(
-      "Yalvik八字库查询 V2.0    联系作者：见“软件说明”中的用户指南    "
-      "如发现软件BUG，请与作者联系！");
+      "Yalvik八字库查询 V2.0    联系方式：见用户指南    如发现软件BUG，请与作者联系！");
 }
 
 QFont windowFont(QFont font) {

@@ -34,7 +34,7 @@ class EdbReader final : public ChartDatabaseReader {
   const std::string& lastError() const { return lastError_; }
   // True when reading stopped early because the file turned out damaged;
   // records from there on read as empty.
-  bool readFailed() const { return readFailed_; }
+  bool readFailed() const override { return readFailed_; }
 
  private:
   bool fail(std::string reason);

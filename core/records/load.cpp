@@ -12,7 +12,7 @@ constexpr char kSeparator = std::filesystem::path::preferred_separator;
 
 void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& ports, size_t& total,
                   std::vector<std::string>& notRead) {
-  if (!ports.reader.open(path, kAccessPassword)) notRead.push_back(path);
+  const bool opened = ports.reader.open(path, kAccessPassword);
   const size_t count = ports.reader.recordCount();
   total += count;
   std::array<std::string_view, kFieldCount> fields;
@@ -27,6 +27,7 @@ void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& port
     }
     workspace.records.appendRecord(fields);
   }
+  if (!opened || ports.reader.readFailed()) notRead.push_back(path);
 }
 
 }  // namespace

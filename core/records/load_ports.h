@@ -38,6 +38,9 @@ class ChartDatabaseReader {
   virtual void goToRecord(size_t n) = 0;
   // Field k (1-based) of the current record as GBK text; empty when absent.
   virtual std::string_view readField(int k) = 0;
+  // True when reading the current database stopped early because the file
+  // turned out damaged; the records from there on read as empty.
+  virtual bool readFailed() const { return false; }
   virtual void close(const std::string& path) = 0;
   virtual void closeAll() = 0;
 };
@@ -50,8 +53,8 @@ class FileListView {
   virtual void addTopLevelItem(std::string_view gbkText) = 0;
 };
 
-// Told once, after a load, which chosen files could not be read, so the user
-// does not take them for empty collections.
+// Told once, after a load, which chosen files could not be read (or not to the
+// end), so the user does not take them for empty or complete collections.
 class LoadWarnings {
  public:
   virtual ~LoadWarnings() = default;

@@ -4,6 +4,7 @@
 // view and the warnings.
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ class FakeChooser : public FileChooser {
 class FakeReader : public ChartDatabaseReader {
  public:
   std::map<std::string, std::vector<ChartRecord>> files;
+  std::set<std::string> damaged;  // files whose reading stops early
   std::vector<std::string> log;
   std::string seenPassword;
 
@@ -48,6 +50,7 @@ class FakeReader : public ChartDatabaseReader {
     const auto found = files.find(path);
     current_ = found == files.end() ? nullptr : &found->second;
     record_ = 0;
+    currentDamaged_ = damaged.count(path) != 0;
     return current_ != nullptr;
   }
   size_t recordCount() override { return current_ ? current_->size() : 0; }
@@ -65,10 +68,12 @@ class FakeReader : public ChartDatabaseReader {
     current_ = nullptr;
   }
   void closeAll() override { log.push_back("closeAll"); }
+  bool readFailed() const override { return currentDamaged_; }
 
  private:
   const std::vector<ChartRecord>* current_ = nullptr;
   size_t record_ = 0;
+  bool currentDamaged_ = false;
   std::string shared_;
 };
 

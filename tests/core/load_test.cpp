@@ -175,6 +175,15 @@ TEST_F(LoadTest, UnreadableFilesAreListedAndReportedOnce) {
   EXPECT_THAT(fakes.warnings.calls[0], ElementsAre("/d/bad1.edb", "/d/bad2.edb"));
 }
 
+TEST_F(LoadTest, FileDamagedPartWayIsReportedWithTheUnreadable) {
+  fakes.reader.files["/d/torn.edb"] = taggedRecords("T", 2);
+  fakes.reader.damaged.insert("/d/torn.edb");
+  load({"/d/missing.edb", "/d/torn.edb"});
+  EXPECT_EQ(workspace.records.recordCount(), 2u);
+  ASSERT_EQ(fakes.warnings.calls.size(), 1u);
+  EXPECT_THAT(fakes.warnings.calls[0], ElementsAre("/d/missing.edb", "/d/torn.edb"));
+}
+
 TEST_F(LoadTest, EachLoadReportsOnlyItsOwnUnreadableFiles) {
   load({"/d/bad.edb"});
   fakes.reader.files["/d/good.edb"] = taggedRecords("G", 1);

@@ -1,14 +1,20 @@
 // Times the query over many charts through the real calculator library:
-// ten set rows spread over groups A to G, then a single row.
+// ten set rows spread over groups A to G, then a single row, each on one
+// thread and on one thread per core.
 //
-//   query_bench [CHARTS]      (default 1000000)
+//   query_bench [CHARTS [ten|one [THREADS]]]   (default 1000000, both cases,
+//                                               one thread and one per core)
+//
+// Naming a case and a thread count runs just that query once, after one
+// warming run, e.g. for a profile.
+
+#include <time.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
-
-#include <time.h>
+#include <vector>
 
 #include "analysis/chart_analysis.h"
 #include "conditions/condition_panel.h"
@@ -84,13 +90,14 @@ double nowSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-double timeQuery(Workspace& workspace, const ConditionPanel& panel, PillarCalculator& calculator) {
+double timeQuery(Workspace& workspace, const ConditionPanel& panel, PillarCalculator& calculator,
+                 unsigned threads) {
   ChartAnalysis analysis;
   SilentWindow window;
   QueryPorts ports{window, window};
   workspace.statusLabel = labels::kLoadDone;
   const double start = nowSeconds();
-  runQuery(workspace, panel, analysis, calculator, ports);
+  runQuery(workspace, panel, analysis, calculator, ports, QueryThreading{threads});
   return nowSeconds() - start;
 }
 
@@ -98,20 +105,30 @@ double timeQuery(Workspace& workspace, const ConditionPanel& panel, PillarCalcul
 
 int main(int argc, char** argv) {
   const size_t charts = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
+  const std::string only = argc > 2 ? argv[2] : "";
   Workspace workspace;
   fillRecords(workspace.records, charts);
   TarnelCalculator calculator;
   struct Case {
     const char* name;
+    const char* key;
     ConditionPanel panel;
     double goal;
-  } cases[] = {{"ten rows", tenRows(), 1.0}, {"one row", oneRow(), 0.5}};
+  } cases[] = {{"ten rows", "ten", tenRows(), 1.0}, {"one row", "one", oneRow(), 0.5}};
+  // 0: one thread per core, as the window runs it.
+  std::vector<unsigned> threadCounts = {1, 0};
+  if (argc > 3) threadCounts = {static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10))};
   for (const Case& c : cases) {
-    timeQuery(workspace, c.panel, calculator);  // warm the library and the caches
-    const double seconds = timeQuery(workspace, c.panel, calculator);
-    std::printf("query %-9s %zu charts: %.3f s (%.2f us per chart), %zu matches, goal %.1f s\n",
-                c.name, charts, seconds, seconds * 1e6 / static_cast<double>(charts),
-                workspace.results.recordCount(), c.goal);
+    if (!only.empty() && only != c.key) continue;
+    for (unsigned threads : threadCounts) {
+      timeQuery(workspace, c.panel, calculator, threads);  // warm the library and the caches
+      const double seconds = timeQuery(workspace, c.panel, calculator, threads);
+      const std::string how = threads == 0 ? "per core" : std::to_string(threads) + " thread";
+      std::printf(
+          "query %-9s %-9s %zu charts: %.3f s (%.2f us per chart), %zu matches, goal %.1f s\n",
+          c.name, how.c_str(), charts, seconds, seconds * 1e6 / static_cast<double>(charts),
+          workspace.results.recordCount(), c.goal);
+    }
   }
   return 0;
 }

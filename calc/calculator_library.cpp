@@ -81,6 +81,13 @@ void* CalculatorLibrary::require(const char* utf8Name) {
   stop(message);
 }
 
+void* CalculatorLibrary::find(const char* utf8Name) {
+  std::lock_guard lock(mutex_);
+  std::string failure;
+  if (handle_ == nullptr && !openLocked(failure)) return nullptr;
+  return dlsym(handle_, utf8Name);
+}
+
 void CalculatorLibrary::stop(const std::string& utf8Message) {
   StopHandler handler;
   {

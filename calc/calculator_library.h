@@ -30,6 +30,9 @@ class CalculatorLibrary {
   // library or the export cannot be found the stop handler gets a message
   // naming both and the program ends; this never returns null.
   void* require(const char* utf8Name);
+  // Address of the export `utf8Name`, or null when the library or the export
+  // cannot be found; never stops.
+  void* find(const char* utf8Name);
 
   const std::string& fileName() const { return fileName_; }
   // Where the library was opened from; empty until it is.

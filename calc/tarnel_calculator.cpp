@@ -1,5 +1,6 @@
 #include "tarnel_calculator.h"
 
+#include "analysis/short_text.h"
 #include "tarnel_exports.h"
 
 namespace bazi {
@@ -27,27 +28,25 @@ constexpr const char8_t* kExportNames[] = {
     u8"取天干十神数量", u8"取地支十神数量", u8"取藏干十神数量",
 };
 
-// The calculator's texts are a few bytes long. Copying the usual lengths with
-// a size known here lets the compiler move the bytes inline instead of calling
-// strlen and memcpy, which would cost more than the calculator itself.
-std::string copyOf(const char* result) {
-  if (result == nullptr) return std::string();
-  size_t size = 0;
-  while (size < 7 && result[size] != '\0') ++size;
-  switch (size) {
-    case 0:
-      return std::string();
-    case 2:
-      return std::string(result, 2);
-    case 4:
-      return std::string(result, 4);
-    case 6:
-      return std::string(result, 6);
-    case 7:
-      return std::string(result);
-    default:
-      return std::string(result, size);
+// The calculator's texts are a few bytes long: an element 2, a ten god 4. The
+// usual lengths are told apart byte by byte and copied inline into the
+// string's own buffer; strlen and memcpy would cost more than the calculator.
+inline void copyInto(const char* result, std::string& out) {
+  if (result == nullptr || result[0] == '\0') {
+    out.clear();
+  } else if (result[1] != '\0' && result[2] == '\0') {
+    assignShortText(out, result, 2);
+  } else if (result[1] != '\0' && result[3] != '\0' && result[4] == '\0') {
+    assignShortText(out, result, 4);
+  } else {
+    out.assign(result);
   }
+}
+
+std::string copyOf(const char* result) {
+  std::string text;
+  copyInto(result, text);
+  return text;
 }
 
 // Null pointers never reach the library from here: every argument is a string.
@@ -69,6 +68,17 @@ Function* TarnelCalculator::function(Export which) {
   return reinterpret_cast<Function*>(address);
 }
 
+bool TarnelCalculator::threadSafe() const {
+  for (size_t which = 0; which < addresses_.size(); ++which) {
+    std::atomic<void*>& slot = addresses_[which];
+    if (slot.load(std::memory_order_acquire) != nullptr) continue;
+    void* address = library_.find(reinterpret_cast<const char*>(kExportNames[which]));
+    if (address == nullptr) return false;
+    slot.store(address, std::memory_order_release);
+  }
+  return true;
+}
+
 std::string TarnelCalculator::取干支五行(const std::string& character) {
   return copyOf(function<decltype(::取干支五行)>(Export::Element)(character.c_str()));
 }
@@ -85,6 +95,21 @@ std::string TarnelCalculator::取十神关系(const std::string& dayStem, const 
 
 std::string TarnelCalculator::取地支藏干(const std::string& branch) {
   return copyOf(function<decltype(::取地支藏干)>(Export::HiddenStems)(branch.c_str()));
+}
+
+void TarnelCalculator::取干支五行(const std::string& character, std::string& result) {
+  copyInto(function<decltype(::取干支五行)>(Export::Element)(character.c_str()), result);
+}
+
+void TarnelCalculator::取十神关系(const std::string& dayStem, const std::string& character,
+                                  int swapFlag, std::string& result) {
+  copyInto(function<decltype(::取十神关系)>(Export::TenGod)(dayStem.c_str(), character.c_str(),
+                                                            swapFlag),
+           result);
+}
+
+void TarnelCalculator::取地支藏干(const std::string& branch, std::string& result) {
+  copyInto(function<decltype(::取地支藏干)>(Export::HiddenStems)(branch.c_str()), result);
 }
 
 int TarnelCalculator::取天干五行数量(const std::string& year, const std::string& month,
@@ -111,6 +136,10 @@ int TarnelCalculator::取藏干五行数量(const std::array<const std::string*,
 
 int TarnelCalculator::取干支数量(const std::string& text, const std::string& part) {
   return function<decltype(::取干支数量)>(Export::OccurrenceCount)(text.c_str(), part.c_str());
+}
+
+int TarnelCalculator::取干支数量(const char* text, const std::string& part) {
+  return function<decltype(::取干支数量)>(Export::OccurrenceCount)(text, part.c_str());
 }
 
 int TarnelCalculator::取天干十神数量(const std::string& year, const std::string& month,

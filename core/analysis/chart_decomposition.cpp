@@ -2,6 +2,7 @@
 #include <cstddef>
 
 #include "analysis/chart_analysis.h"
+#include "analysis/short_text.h"
 
 namespace bazi {
 namespace {
@@ -40,11 +41,8 @@ ChartBytes withoutSpaces(std::string_view text) {
 }
 
 void assignCharacter(std::string& character, const ChartBytes& chart, size_t offset) {
-  if (offset >= chart.size) {
-    character.clear();
-  } else {
-    character.assign(chart.bytes + offset, std::min<size_t>(2, chart.size - offset));
-  }
+  const size_t size = offset >= chart.size ? 0 : std::min<size_t>(2, chart.size - offset);
+  assignShortText(character, chart.bytes + offset, size);
 }
 
 int swapFlagOf(bool yinYangSwap) { return yinYangSwap ? 0 : 1; }
@@ -55,11 +53,7 @@ void splitHiddenStems(const std::string& stems, HiddenStemSlot* slots) {
   const size_t count =
       stems.size() == 2 || stems.size() == 4 || stems.size() == 6 ? stems.size() / 2 : 0;
   for (size_t k = 0; k < 3; ++k) {
-    if (k < count) {
-      slots[k].character.assign(stems, 2 * k, 2);
-    } else {
-      slots[k].character.clear();
-    }
+    assignShortText(slots[k].character, stems.data() + 2 * k, k < count ? 2 : 0);
   }
 }
 
@@ -76,23 +70,25 @@ void analysePillars(ChartAnalysis& analysis, PillarCalculator& calculator,
   auto& pillars = analysis.pillars;
   const ChartBytes chart = withoutSpaces(chartText);
   for (size_t i = 0; i < pillars.size(); ++i) assignCharacter(pillars[i].character, chart, 2 * i);
-  for (PillarSlot& pillar : pillars) pillar.element = calculator.取干支五行(pillar.character);
+  for (PillarSlot& pillar : pillars) calculator.取干支五行(pillar.character, pillar.element);
   for (PillarSlot& pillar : pillars) pillar.ordinal = calculator.取干支序数(pillar.character);
   const std::string& dayStem = pillars[kDayStem].character;
   for (PillarSlot& pillar : pillars) {
-    pillar.tenGod = calculator.取十神关系(dayStem, pillar.character, swapFlagOf(yinYangSwap));
+    calculator.取十神关系(dayStem, pillar.character, swapFlagOf(yinYangSwap), pillar.tenGod);
   }
 }
 
 void analyseHiddenStems(ChartAnalysis& analysis, PillarCalculator& calculator, bool yinYangSwap) {
   const std::string& dayStem = analysis.pillars[kDayStem].character;
+  std::string stems;  // one buffer for the four answers; they fit in the string itself
   for (size_t branch = 0; branch < 4; ++branch) {
     HiddenStemSlot* slots = &analysis.hiddenStems[3 * branch];
-    splitHiddenStems(calculator.取地支藏干(analysis.pillars[2 * branch + 1].character), slots);
+    calculator.取地支藏干(analysis.pillars[2 * branch + 1].character, stems);
+    splitHiddenStems(stems, slots);
     for (size_t k = 0; k < 3; ++k) {
       HiddenStemSlot& slot = slots[k];
-      slot.tenGod = calculator.取十神关系(dayStem, slot.character, swapFlagOf(yinYangSwap));
-      slot.element = calculator.取干支五行(slot.character);
+      calculator.取十神关系(dayStem, slot.character, swapFlagOf(yinYangSwap), slot.tenGod);
+      calculator.取干支五行(slot.character, slot.element);
       slot.ordinal = calculator.取干支序数(slot.character);
     }
   }

@@ -3,20 +3,12 @@
 namespace bazi::rows {
 namespace {
 
-std::string joinedPillarTexts(const ChartAnalysis& a, const std::array<int, 4>& slots,
-                              Field field) {
-  std::string text;
-  for (int slot : slots) text += slotText(a.pillars[slot], field);
-  return text;
+void joinPillarTexts(const ChartAnalysis& a, const std::array<int, 4>& slots, Field field,
+                     JoinedText& text) {
+  for (int slot : slots) text.append(slotText(a.pillars[slot], field));
 }
 
 }  // namespace
-
-HiddenTexts hiddenTexts(const ChartAnalysis& a, Field field) {
-  HiddenTexts texts;
-  for (size_t i = 0; i < texts.size(); ++i) texts[i] = &slotText(a.hiddenStems[i], field);
-  return texts;
-}
 
 int stemElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& element) {
   const auto& p = a.pillars;
@@ -42,19 +34,21 @@ int branchTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std:
                              p[kHourBranch].tenGod, tenGod);
 }
 
-std::string joinedStemTexts(const ChartAnalysis& a, Field field) {
-  return joinedPillarTexts(a, kStemSlots, field);
+void JoinedText::spill(const std::string& text) {
+  if (spill_.empty()) spill_.assign(inline_, size_);
+  spill_ += text;
 }
 
-std::string joinedBranchTexts(const ChartAnalysis& a, Field field) {
-  return joinedPillarTexts(a, kBranchSlots, field);
+void joinStemTexts(const ChartAnalysis& a, Field field, JoinedText& text) {
+  joinPillarTexts(a, kStemSlots, field, text);
 }
 
-std::string joinedHiddenTexts(const ChartAnalysis& a, Field field) {
-  std::string text;
-  text.reserve(2 * a.hiddenStems.size());
-  for (const HiddenStemSlot& slot : a.hiddenStems) text += slotText(slot, field);
-  return text;
+void joinBranchTexts(const ChartAnalysis& a, Field field, JoinedText& text) {
+  joinPillarTexts(a, kBranchSlots, field, text);
+}
+
+void joinHiddenTexts(const ChartAnalysis& a, Field field, JoinedText& text) {
+  for (const HiddenStemSlot& slot : a.hiddenStems) text.append(slotText(slot, field));
 }
 
 }  // namespace bazi::rows

@@ -34,7 +34,11 @@ inline constexpr int kHiddenSlotsPerBranch = 3;
 // The chosen texts of the twelve hidden stems in slot order, as the calculator
 // counts them; built once per count test, not per candidate.
 using HiddenTexts = std::array<const std::string*, 12>;
-HiddenTexts hiddenTexts(const ChartAnalysis& a, Field field);
+inline HiddenTexts hiddenTexts(const ChartAnalysis& a, Field field) {
+  HiddenTexts texts;
+  for (size_t i = 0; i < texts.size(); ++i) texts[i] = &slotText(a.hiddenStems[i], field);
+  return texts;
+}
 
 // Elements over the four stems and over the four branches.
 int stemElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& element);
@@ -45,10 +49,37 @@ int branchElementCount(const ChartAnalysis& a, PillarCalculator& calc, const std
 int stemTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& tenGod);
 int branchTenGodCount(const ChartAnalysis& a, PillarCalculator& calc, const std::string& tenGod);
 
-// One text of the chosen texts of the four stems, the four branches or the
-// twelve hidden stems, joined in chart order, for 取干支数量.
-std::string joinedStemTexts(const ChartAnalysis& a, Field field);
-std::string joinedBranchTexts(const ChartAnalysis& a, Field field);
-std::string joinedHiddenTexts(const ChartAnalysis& a, Field field);
+// The chosen texts of the four stems, the four branches or the twelve hidden
+// stems joined in chart order into one NUL-terminated text, for 取干支数量.
+// Joined on the stack: only texts far longer than a chart's need the heap.
+class JoinedText {
+ public:
+  JoinedText() { inline_[0] = '\0'; }
+  JoinedText(const JoinedText&) = delete;
+  JoinedText& operator=(const JoinedText&) = delete;
+
+  void append(const std::string& text) {
+    if (spill_.empty() && size_ + text.size() <= kInlineBytes) {
+      // A few bytes each: a loop beats a call to memcpy.
+      for (const char byte : text) inline_[size_++] = byte;
+      inline_[size_] = '\0';
+    } else {
+      spill(text);
+    }
+  }
+  const char* c_str() const { return spill_.empty() ? inline_ : spill_.c_str(); }
+
+ private:
+  static constexpr size_t kInlineBytes = 48;
+  void spill(const std::string& text);
+
+  char inline_[kInlineBytes + 1];
+  size_t size_ = 0;
+  std::string spill_;  // all of the text, once it outgrows inline_
+};
+
+void joinStemTexts(const ChartAnalysis& a, Field field, JoinedText& text);
+void joinBranchTexts(const ChartAnalysis& a, Field field, JoinedText& text);
+void joinHiddenTexts(const ChartAnalysis& a, Field field, JoinedText& text);
 
 }  // namespace bazi::rows

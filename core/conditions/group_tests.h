@@ -4,9 +4,11 @@
 // group D) return true, called in this order and each only after the one
 // before returned true: countMatches leaves the settled subject and its counts
 // in the scratch fields of the analysis, where revealMatches reads them.
+// countWrites names the scratch fields countMatches writes for the row.
 
 #include "analysis/chart_analysis.h"
 #include "conditions/condition_panel.h"
+#include "conditions/scratch_fields.h"
 
 namespace bazi {
 
@@ -15,6 +17,7 @@ namespace chart_element_rows {
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
+ScratchFields countWrites(const ConditionRow& row);
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator);
 }  // namespace chart_element_rows
@@ -24,6 +27,7 @@ namespace hidden_element_rows {
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
+ScratchFields countWrites(const ConditionRow& row);
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator);
 }  // namespace hidden_element_rows
@@ -33,6 +37,7 @@ namespace stem_rows {
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
+ScratchFields countWrites(const ConditionRow& row);
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator);
 }  // namespace stem_rows
@@ -42,6 +47,7 @@ namespace branch_rows {
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
+ScratchFields countWrites(const ConditionRow& row);
 }  // namespace branch_rows
 
 // Group E: Stems among the twelve hidden stems, with "不透".
@@ -49,6 +55,7 @@ namespace hidden_stem_rows {
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
+ScratchFields countWrites(const ConditionRow& row);
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator);
 }  // namespace hidden_stem_rows
@@ -58,6 +65,7 @@ namespace chart_ten_god_rows {
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
+ScratchFields countWrites(const ConditionRow& row);
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator);
 }  // namespace chart_ten_god_rows
@@ -67,6 +75,7 @@ namespace hidden_ten_god_rows {
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator);
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
+ScratchFields countWrites(const ConditionRow& row);
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator);
 }  // namespace hidden_ten_god_rows

@@ -25,14 +25,19 @@ SubjectKind subjectKind(const RowShape& shape, int subject) {
   return subject == kAnySubject ? SubjectKind::Any : SubjectKind::Named;
 }
 
-ItemStrings::ItemStrings(const ChoiceList& list) : texts_(list.items.begin(), list.items.end()) {}
+ShapeTables::ShapeTables(const RowShape& shape)
+    : subjectTexts_(shape.subjects.items.begin(), shape.subjects.items.end()) {
+  counts_.reserve(static_cast<size_t>(shape.counts.size()));
+  for (int index = 0; index < shape.counts.size(); ++index) {
+    counts_.push_back(decodeCountChoice(shape.counts, index));
+  }
+}
 
-bool positionMatches(const RowShape& shape, const ItemStrings& subjectTexts,
-                     const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator) {
+bool positionMatches(const RowShape& shape, const ShapeTables& tables, const ConditionRow& row,
+                     const ChartAnalysis& analysis, PillarCalculator& calculator) {
   const SubjectKind kind = subjectKind(shape, row.subject);
   if (kind != SubjectKind::Named) return kind == SubjectKind::Any;
-  const std::string& subject = subjectTexts[row.subject];
+  const std::string& subject = tables.subjectText(row.subject);
   const Position position = positionAt(shape.places, row.position);
   switch (position.place) {
     case Place::Anywhere:
@@ -50,6 +55,21 @@ bool positionMatches(const RowShape& shape, const ItemStrings& subjectTexts,
       break;
   }
   return false;
+}
+
+// Mirrors anyCandidate: a named subject is its own candidate, and "不指定"
+// has candidates at every valid position.
+bool countTriesCandidates(const RowShape& shape, const ConditionRow& row) {
+  if (!shape.counts.contains(row.count)) return false;
+  switch (subjectKind(shape, row.subject)) {
+    case SubjectKind::Unset:
+      return false;
+    case SubjectKind::Named:
+      return true;
+    case SubjectKind::Any:
+      break;
+  }
+  return positionAt(shape.places, row.position).place != Place::Invalid;
 }
 
 bool revealHolds(RevealOption option, int onStems, int amongHidden) {

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "analysis/chart_analysis.h"
+#include "analysis/short_text.h"
 #include "conditions/chart_counts.h"
 #include "conditions/condition_panel.h"
+#include "conditions/scratch_fields.h"
 
 namespace bazi::rows {
 
@@ -98,20 +100,31 @@ inline std::span<const HiddenStemSlot> hiddenSlotsOf(const ChartAnalysis& analys
       .subspan(static_cast<size_t>(kHiddenSlotsPerBranch * pillar), kHiddenSlotsPerBranch);
 }
 
-// The subject items as std::string, built once, for calculator arguments.
-class ItemStrings {
+// What a group looks up in its lists for every chart, prepared once: the
+// subject items as std::string for calculator arguments, and every count
+// choice decoded.
+class ShapeTables {
  public:
-  explicit ItemStrings(const ChoiceList& list);
-  const std::string& operator[](int index) const { return texts_[static_cast<size_t>(index)]; }
+  explicit ShapeTables(const RowShape& shape);
+  const std::string& subjectText(int index) const {
+    return subjectTexts_[static_cast<size_t>(index)];
+  }
+  // For an index of the group's count list.
+  DecodedCount count(int index) const { return counts_[static_cast<size_t>(index)]; }
 
  private:
-  std::vector<std::string> texts_;
+  std::vector<std::string> subjectTexts_;
+  std::vector<DecodedCount> counts_;
 };
 
-// The position test of every group; `subjectTexts` holds the subject items.
-bool positionMatches(const RowShape& shape, const ItemStrings& subjectTexts,
-                     const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
+// The position test of every group.
+bool positionMatches(const RowShape& shape, const ShapeTables& tables, const ConditionRow& row,
+                     const ChartAnalysis& analysis, PillarCalculator& calculator);
+
+// Whether the count test of the row tries at least one candidate; only then
+// does it write the scratch fields of the analysis. Keep it in step with
+// settleFirstHolding and anyCandidate.
+bool countTriesCandidates(const RowShape& shape, const ConditionRow& row);
 
 // Calls `visit` with each candidate subject of the row in order, until it
 // returns true; the texts view list items or slot texts of the analysis (which
@@ -166,14 +179,20 @@ bool anyCandidate(const RowShape& shape, const ConditionRow& row, const ChartAna
 // stores the candidate's counts and returns the one the count choice tests.
 // The first candidate whose count holds is the settled subject.
 template <class CountOf>
-bool settleFirstHolding(const RowShape& shape, const ConditionRow& row, ChartAnalysis& analysis,
-                        CountOf&& countOf) {
+bool settleFirstHolding(const RowShape& shape, const ShapeTables& tables, const ConditionRow& row,
+                        ChartAnalysis& analysis, CountOf&& countOf) {
   if (!shape.counts.contains(row.count)) return false;
-  const DecodedCount wanted = decodeCountChoice(shape.counts, row.count);
+  const DecodedCount wanted = tables.count(row.count);
   return anyCandidate(shape, row, analysis, [&](std::string_view candidate) {
-    analysis.currentSubject.assign(candidate);
+    assignShortText(analysis.currentSubject, candidate);
     return countHolds(wanted.form, wanted.n, countOf(analysis.currentSubject));
   });
+}
+
+// The scratch fields a group's count test writes, when it tries a candidate.
+inline ScratchFields countTestWrites(const RowShape& shape, const ConditionRow& row,
+                                     ScratchFields fields) {
+  return countTriesCandidates(shape, row) ? fields : ScratchFields{0};
 }
 
 // The reveal radios of groups A and F, with the settled subject's count on the

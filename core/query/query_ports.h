@@ -1,6 +1,7 @@
 #pragma once
 // What the query run needs of the window: message boxes and the tab switch.
 
+#include <cstddef>
 #include <string_view>
 
 namespace bazi {
@@ -22,9 +23,20 @@ class TabSwitcher {
   virtual void switchToTab(int index) = 0;
 };
 
+// Told how far a query has come, so the window can show a progress dialog.
+// Called on the thread that runs the query: with (0, total) before the first
+// chart, every few thousand charts, and with (total, total) once every chart
+// is examined, before the matches are copied into the results.
+class QueryProgress {
+ public:
+  virtual ~QueryProgress() = default;
+  virtual void progress(size_t done, size_t total) = 0;
+};
+
 struct QueryPorts {
   MessagePort& messages;
   TabSwitcher& tabs;
+  QueryProgress* progress = nullptr;  // optional
 };
 
 }  // namespace bazi

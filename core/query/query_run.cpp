@@ -1,8 +1,11 @@
 #include "query/query_run.h"
 
+#include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "query/chart_scan.h"
 #include "records/labels.h"
 
 namespace bazi {
@@ -14,11 +17,6 @@ const std::string_view kNoMatchMessage = "没有找到符合条件的命例或�
 
 namespace {
 
-struct SetRow {
-  Group group;
-  const ConditionRow* row;
-};
-
 // The rows the run evaluates, in evaluation order. Rows whose subject is "-"
 // are skipped by every chart, so they are dropped once here.
 std::vector<SetRow> setRowsInOrder(const ConditionPanel& panel) {
@@ -26,10 +24,20 @@ std::vector<SetRow> setRowsInOrder(const ConditionPanel& panel) {
   for (Group group : kEvaluatedGroups) {
     for (int k = 1; k <= groupInfo(group).rowCount; ++k) {
       const ConditionRow& row = panel.row(group, k);
-      if (row.subject != 0) rows.push_back({group, &row});
+      if (row.subject != 0) rows.push_back({group, &row, countTestWrites(group, row)});
     }
   }
   return rows;
+}
+
+unsigned threadsFor(size_t charts, const QueryThreading& threading,
+                    const PillarCalculator& calculator) {
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  const unsigned wanted = threading.threads == 0 ? cores : threading.threads;
+  const size_t worthwhile = charts / std::max<size_t>(1, threading.minChartsPerThread);
+  const auto threads = static_cast<unsigned>(std::min<size_t>(wanted, worthwhile));
+  // Asked last: the calculator may have to load its library to answer.
+  return threads > 1 && calculator.threadSafe() ? threads : 1;
 }
 
 bool queryAllowed(const std::string& status) {
@@ -37,17 +45,14 @@ bool queryAllowed(const std::string& status) {
 }
 
 void collectMatches(Workspace& workspace, const ConditionPanel& panel, int conditionCount,
-                    ChartAnalysis& analysis, PillarCalculator& calculator) {
+                    ChartAnalysis& analysis, PillarCalculator& calculator, QueryProgress* progress,
+                    const QueryThreading& threading) {
   const std::vector<SetRow> rows = setRowsInOrder(panel);
-  const size_t n = workspace.records.recordCount();
-  for (size_t r = 1; r <= n; ++r) {
-    const RecordView record = workspace.records.recordAt(r);
-    decomposeChart(analysis, calculator, record.field(kChartField), panel.yinYangSwap);
-    int satisfied = 0;
-    for (const SetRow& set : rows) {
-      if (rowSatisfied(set.group, *set.row, analysis, calculator)) ++satisfied;
-    }
-    if (satisfied == conditionCount) workspace.results.appendRecord(record);
+  const ChartScan scan{workspace.records, rows,       conditionCount,
+                       panel.yinYangSwap, calculator, progress};
+  const unsigned threads = threadsFor(workspace.records.recordCount(), threading, calculator);
+  for (size_t r : matchingRecords(scan, analysis, threads)) {
+    workspace.results.appendRecord(workspace.records.recordAt(r));
   }
 }
 
@@ -65,6 +70,11 @@ void announceOutcome(int conditionCount, size_t matches, QueryPorts& ports) {
 
 void runQuery(Workspace& workspace, const ConditionPanel& panel, ChartAnalysis& analysis,
               PillarCalculator& calculator, QueryPorts& ports) {
+  runQuery(workspace, panel, analysis, calculator, ports, QueryThreading{});
+}
+
+void runQuery(Workspace& workspace, const ConditionPanel& panel, ChartAnalysis& analysis,
+              PillarCalculator& calculator, QueryPorts& ports, const QueryThreading& threading) {
   if (!queryAllowed(workspace.statusLabel)) {
     ports.messages.showMessage(kNotLoadedMessage, kNotLoadedCaption, MessageIcon::None, false);
     return;
@@ -74,7 +84,8 @@ void runQuery(Workspace& workspace, const ConditionPanel& panel, ChartAnalysis& 
   workspace.results.writeTitles();
   const int conditionCount = panel.conditionCount();
   if (conditionCount != 0) {
-    collectMatches(workspace, panel, conditionCount, analysis, calculator);
+    collectMatches(workspace, panel, conditionCount, analysis, calculator, ports.progress,
+                   threading);
   }
   workspace.results.applyColumnWidths();
   workspace.statusLabel = labels::kQueryDone;

@@ -10,23 +10,28 @@ using namespace rows;
 
 constinit const RowShape kShape{BranchList, CountList4, kBranchPlaces, Field::Character};
 
-const ItemStrings& subjectTexts() {
-  static const ItemStrings texts(kShape.subjects);
-  return texts;
+const ShapeTables& tables() {
+  static const ShapeTables prepared(kShape);
+  return prepared;
 }
 
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
-  const std::string branches = joinedBranchTexts(analysis, Field::Character);
-  return settleFirstHolding(kShape, row, analysis, [&](const std::string& branch) {
-    return analysis.characterCounts[1] = calculator.取干支数量(branches, branch);
+  JoinedText branches;
+  joinBranchTexts(analysis, Field::Character, branches);
+  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& branch) {
+    return analysis.characterCounts[1] = calculator.取干支数量(branches.c_str(), branch);
   });
+}
+
+ScratchFields countWrites(const ConditionRow& row) {
+  return countTestWrites(kShape, row, kCurrentSubjectField | characterCountField(1));
 }
 
 }  // namespace bazi::branch_rows

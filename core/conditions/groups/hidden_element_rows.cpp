@@ -12,23 +12,27 @@ using namespace rows;
 constinit const RowShape kShape{ElementList, CountList4, kPillarPlaces, Field::Element,
                                 PillarCandidates::HiddenStems};
 
-const ItemStrings& subjectTexts() {
-  static const ItemStrings texts(kShape.subjects);
-  return texts;
+const ShapeTables& tables() {
+  static const ShapeTables prepared(kShape);
+  return prepared;
 }
 
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   const HiddenTexts hidden = hiddenTexts(analysis, Field::Element);
-  return settleFirstHolding(kShape, row, analysis, [&](const std::string& element) {
+  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& element) {
     return analysis.elementCounts[2] = calculator.取藏干五行数量(hidden, element);
   });
+}
+
+ScratchFields countWrites(const ConditionRow& row) {
+  return countTestWrites(kShape, row, kCurrentSubjectField | elementCountField(2));
 }
 
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,

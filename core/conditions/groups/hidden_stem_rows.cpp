@@ -12,29 +12,36 @@ using namespace rows;
 constinit const RowShape kShape{StemList, CountList4, kPillarPlaces, Field::Character,
                                 PillarCandidates::HiddenStems};
 
-const ItemStrings& subjectTexts() {
-  static const ItemStrings texts(kShape.subjects);
-  return texts;
+const ShapeTables& tables() {
+  static const ShapeTables prepared(kShape);
+  return prepared;
 }
 
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
-  const std::string hidden = joinedHiddenTexts(analysis, Field::Character);
-  return settleFirstHolding(kShape, row, analysis, [&](const std::string& stem) {
-    return analysis.characterCounts[2] = calculator.取干支数量(hidden, stem);
+  JoinedText hidden;
+  joinHiddenTexts(analysis, Field::Character, hidden);
+  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& stem) {
+    return analysis.characterCounts[2] = calculator.取干支数量(hidden.c_str(), stem);
   });
+}
+
+ScratchFields countWrites(const ConditionRow& row) {
+  return countTestWrites(kShape, row, kCurrentSubjectField | characterCountField(2));
 }
 
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator) {
-  return !row.notRevealed || calculator.取干支数量(joinedStemTexts(analysis, Field::Character),
-                                                   analysis.currentSubject) == 0;
+  if (!row.notRevealed) return true;
+  JoinedText stems;
+  joinStemTexts(analysis, Field::Character, stems);
+  return calculator.取干支数量(stems.c_str(), analysis.currentSubject) == 0;
 }
 
 }  // namespace bazi::hidden_stem_rows

@@ -13,29 +13,35 @@ using namespace rows;
 constinit const RowShape kShape{TenGodList, CountList4, kPillarPlaces, Field::TenGod,
                                 PillarCandidates::Stem};
 
-const ItemStrings& subjectTexts() {
-  static const ItemStrings texts(kShape.subjects);
-  return texts;
+const ShapeTables& tables() {
+  static const ShapeTables prepared(kShape);
+  return prepared;
 }
 
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   const HiddenTexts hidden = hiddenTexts(analysis, Field::TenGod);
-  return settleFirstHolding(kShape, row, analysis, [&](const std::string& tenGod) {
+  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& tenGod) {
     return analysis.tenGodCounts[2] = calculator.取藏干十神数量(hidden, tenGod);
   });
 }
 
+ScratchFields countWrites(const ConditionRow& row) {
+  return countTestWrites(kShape, row, kCurrentSubjectField | tenGodCountField(2));
+}
+
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator) {
-  return !row.notRevealed || calculator.取干支数量(joinedStemTexts(analysis, Field::TenGod),
-                                                   analysis.currentSubject) == 0;
+  if (!row.notRevealed) return true;
+  JoinedText stemTenGods;
+  joinStemTexts(analysis, Field::TenGod, stemTenGods);
+  return calculator.取干支数量(stemTenGods.c_str(), analysis.currentSubject) == 0;
 }
 
 }  // namespace bazi::hidden_ten_god_rows

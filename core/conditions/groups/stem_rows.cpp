@@ -11,29 +11,36 @@ using namespace rows;
 
 constinit const RowShape kShape{StemList, CountList4, kStemPlaces, Field::Character};
 
-const ItemStrings& subjectTexts() {
-  static const ItemStrings texts(kShape.subjects);
-  return texts;
+const ShapeTables& tables() {
+  static const ShapeTables prepared(kShape);
+  return prepared;
 }
 
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, subjectTexts(), row, analysis, calculator);
+  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
-  const std::string stems = joinedStemTexts(analysis, Field::Character);
-  return settleFirstHolding(kShape, row, analysis, [&](const std::string& stem) {
-    return analysis.characterCounts[0] = calculator.取干支数量(stems, stem);
+  JoinedText stems;
+  joinStemTexts(analysis, Field::Character, stems);
+  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& stem) {
+    return analysis.characterCounts[0] = calculator.取干支数量(stems.c_str(), stem);
   });
+}
+
+ScratchFields countWrites(const ConditionRow& row) {
+  return countTestWrites(kShape, row, kCurrentSubjectField | characterCountField(0));
 }
 
 bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                    PillarCalculator& calculator) {
-  return !row.noHiddenStem || calculator.取干支数量(joinedHiddenTexts(analysis, Field::Character),
-                                                    analysis.currentSubject) == 0;
+  if (!row.noHiddenStem) return true;
+  JoinedText hidden;
+  joinHiddenTexts(analysis, Field::Character, hidden);
+  return calculator.取干支数量(hidden.c_str(), analysis.currentSubject) == 0;
 }
 
 }  // namespace bazi::stem_rows

@@ -1,0 +1,43 @@
+#pragma once
+// Storing the short texts of a chart. A chart's texts are a few bytes long
+// (a character is 2, an element 2, a ten god 4, a branch's hidden stems up to
+// 6); with these lengths spelt out the compiler copies the bytes inline into
+// the string's own buffer, where a general assignment would call memcpy.
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace bazi {
+
+// memmove, not memcpy: `text` may lie inside `out` itself.
+template <size_t kSize>
+void assignFixed(std::string& out, const char* text) {
+  out.resize(kSize);
+  std::memmove(out.data(), text, kSize);
+}
+
+inline void assignShortText(std::string& out, const char* text, size_t size) {
+  switch (size) {
+    case 0:
+      out.clear();
+      return;
+    case 1:
+      return assignFixed<1>(out, text);
+    case 2:
+      return assignFixed<2>(out, text);
+    case 4:
+      return assignFixed<4>(out, text);
+    case 6:
+      return assignFixed<6>(out, text);
+    default:
+      out.assign(text, size);
+  }
+}
+
+inline void assignShortText(std::string& out, std::string_view text) {
+  assignShortText(out, text.data(), text.size());
+}
+
+}  // namespace bazi

@@ -109,6 +109,7 @@ std::vector<size_t> inTableOrder(const std::vector<std::unique_ptr<Range>>& rang
 std::vector<size_t> matchingRecords(const ChartScan& scan, ChartAnalysis& analysis,
                                     unsigned threads) {
   const size_t n = scan.records.recordCount();
+  if (n == 0) return {};
   const ProgressReport report(scan.progress, n);
   report(0);
   if (threads <= 1 || n < threads) {

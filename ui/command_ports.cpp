@@ -25,7 +25,7 @@ void HeldMessages::passOn(MessagePort& port) {
 }
 
 void UnreadFilesWarning::filesNotRead(const std::vector<std::string>& paths) {
-  QStringList lines{QStringLiteral("以下文件无法作为八字库读取，未载入任何记录：")};
+  QStringList lines{QStringLiteral("以下文件无法读取或未能读完，其中的命例没有全部载入：")};
   for (const std::string& path : paths) lines.append(fromNativePath(path));
   messages_.showMessage(toGbk(lines.join(QLatin1Char('\n'))), toGbk(QStringLiteral("警告：")),
                         MessageIcon::Error, true);

@@ -39,7 +39,8 @@ class HeldMessages : public MessagePort {
   std::vector<Message> held_;
 };
 
-// One warning, after the load, naming every chosen file that could not be read.
+// One warning, after the load, naming every chosen file that could not be read
+// or not to the end.
 class UnreadFilesWarning : public LoadWarnings {
  public:
   explicit UnreadFilesWarning(MessagePort& messages) : messages_(messages) {}

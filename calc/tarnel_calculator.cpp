@@ -28,6 +28,11 @@ constexpr const char8_t* kExportNames[] = {
     u8"取天干十神数量", u8"取地支十神数量", u8"取藏干十神数量",
 };
 
+// Texts of unusual length, out of the way of the usual ones.
+[[gnu::noinline, gnu::cold]] void copyWhole(const char* result, std::string& out) {
+  out.assign(result);
+}
+
 // The calculator's texts are a few bytes long: an element 2, a ten god 4. The
 // usual lengths are told apart byte by byte and copied inline into the
 // string's own buffer; strlen and memcpy would cost more than the calculator.
@@ -39,7 +44,7 @@ inline void copyInto(const char* result, std::string& out) {
   } else if (result[1] != '\0' && result[3] != '\0' && result[4] == '\0') {
     assignShortText(out, result, 4);
   } else {
-    out.assign(result);
+    copyWhole(result, out);
   }
 }
 

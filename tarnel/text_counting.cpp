@@ -5,19 +5,6 @@
 namespace tarnel {
 namespace {
 
-const char* orEmpty(const char* text) { return text == nullptr ? "" : text; }
-
-// The texts compared here are a few bytes long, so a plain loop beats a call
-// to strcmp; the first byte alone tells most unequal texts apart.
-bool sameText(const char* text, const char* wanted) {
-  if (*text != *wanted) return false;
-  while (*wanted != '\0' && *text == *wanted) {
-    ++text;
-    ++wanted;
-  }
-  return *text == *wanted;
-}
-
 // The end of `part` (not empty) matched at `at`, or null when it does not
 // start there; never reads past the end of `at`, since a NUL there differs
 // from the non-NUL byte of `part` it meets.
@@ -36,15 +23,6 @@ size_t characterLengthAt(const char* at) {
 }
 
 }  // namespace
-
-int32_t countEqual(std::initializer_list<const char*> texts, const char* wanted) {
-  wanted = orEmpty(wanted);
-  int32_t count = 0;
-  for (const char* text : texts) {
-    if (sameText(orEmpty(text), wanted)) ++count;
-  }
-  return count;
-}
 
 int32_t countOccurrences(const char* text, const char* part) {
   text = orEmpty(text);

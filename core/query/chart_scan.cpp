@@ -1,38 +1,37 @@
 #include "query/chart_scan.h"
 
+#include <algorithm>
 #include <atomic>
+#include <exception>
 #include <future>
 #include <memory>
 #include <system_error>
-
-#include "conditions/scratch_fields.h"
+#include <vector>
 
 namespace bazi {
 namespace {
 
-// How often, in charts, a range tells how far it has come.
-constexpr size_t kProgressStep = 4096;
-constexpr auto kProgressWait = std::chrono::milliseconds(20);
+// Chunks small enough for the threads to finish together and for progress to
+// come often, large enough that taking one costs nothing beside its charts.
+constexpr size_t kMaxChunkCharts = 4096;
+constexpr size_t kChunksPerThread = 8;
 
-// One contiguous range of record numbers [first, end) and what walking it
-// found. Each sits on its own cache lines: the thread walking it writes `done`
-// and its analysis while the caller's thread reads `done`.
-struct alignas(64) Range {
+// Consecutive records [first, end) and what examining them found. Each chunk
+// sits on cache lines of its own: one thread fills it while another reads
+// the one before.
+struct alignas(64) Chunk {
   size_t first = 0;
   size_t end = 0;
   std::vector<size_t> matches;
-  ScratchFields written = 0;  // the scratch fields some chart of the range wrote
-  ChartAnalysis analysis;     // a worker's own; the caller's range uses the caller's
-  std::atomic<size_t> done{0};
+  ScratchFields written = 0;  // the scratch fields some chart of the chunk wrote
+  ChartAnalysis scratch;      // those fields as the chunk's last writes left them
+  std::exception_ptr failure;
+  std::atomic<bool> finished{false};
 };
 
-// Walks one range on one analysis; `onStep` is called with the number of charts
-// done every kProgressStep charts.
-template <class OnStep>
-void walkRange(const ChartScan& scan, Range& range, ChartAnalysis& analysis, OnStep&& onStep) {
-  std::vector<size_t> matches;
+void examine(const ChartScan& scan, Chunk& chunk, ChartAnalysis& analysis) {
   ScratchFields written = 0;
-  for (size_t r = range.first; r < range.end; ++r) {
+  for (size_t r = chunk.first; r < chunk.end; ++r) {
     decomposeChart(analysis, scan.calculator, scan.records.recordAt(r).field(kChartField),
                    scan.yinYangSwap);
     int satisfied = 0;
@@ -41,26 +40,88 @@ void walkRange(const ChartScan& scan, Range& range, ChartAnalysis& analysis, OnS
       if (rowSatisfied(set.group, *set.row, analysis, scan.calculator, countTested)) ++satisfied;
       if (countTested) written |= set.countWrites;
     }
-    if (satisfied == scan.conditionCount) matches.push_back(r);
-    if (const size_t done = r + 1 - range.first; done % kProgressStep == 0) onStep(done);
+    if (satisfied == scan.conditionCount) chunk.matches.push_back(r);
   }
-  range.matches = std::move(matches);
-  range.written = written;
+  chunk.written = written;
+  copyScratchFields(written, analysis, chunk.scratch);
 }
 
-// Cuts records 1 … n into `count` ranges of nearly equal size, in order.
-std::vector<std::unique_ptr<Range>> cutIntoRanges(size_t n, unsigned count) {
-  std::vector<std::unique_ptr<Range>> ranges;
-  size_t first = 1;
-  for (unsigned k = 0; k < count; ++k) {
-    auto range = std::make_unique<Range>();
-    range->first = first;
-    range->end = first + n / count + (k < n % count ? 1 : 0);
-    first = range->end;
-    ranges.push_back(std::move(range));
+// The chunks of one run and the counters the threads share.
+class ChunkQueue {
+ public:
+  ChunkQueue(size_t charts, unsigned threads) {
+    const size_t size =
+        std::clamp<size_t>(charts / (threads * kChunksPerThread), 1, kMaxChunkCharts);
+    for (size_t first = 1; first <= charts; first += size) {
+      auto chunk = std::make_unique<Chunk>();
+      chunk->first = first;
+      chunk->end = std::min(first + size, charts + 1);
+      chunks_.push_back(std::move(chunk));
+    }
   }
-  return ranges;
+
+  Chunk& at(size_t k) { return *chunks_[k]; }
+  // The last chunk is the caller's, taken after all others.
+  size_t lastIndex() const { return chunks_.size() - 1; }
+
+  // The next chunk before the last that nobody has taken, or null.
+  Chunk* take() {
+    if (stopped_.load(std::memory_order_relaxed)) return nullptr;
+    const size_t k = next_.fetch_add(1, std::memory_order_relaxed);
+    return k < lastIndex() ? chunks_[k].get() : nullptr;
+  }
+  void finish(Chunk& chunk) {
+    done_.fetch_add(chunk.end - chunk.first, std::memory_order_relaxed);
+    chunk.finished.store(true, std::memory_order_release);
+    chunk.finished.notify_all();
+  }
+  void stop() { stopped_.store(true, std::memory_order_relaxed); }
+  size_t chartsDone() const { return done_.load(std::memory_order_relaxed); }
+
+ private:
+  std::vector<std::unique_ptr<Chunk>> chunks_;
+  std::atomic<size_t> next_{0};
+  std::atomic<size_t> done_{0};
+  std::atomic<bool> stopped_{false};
+};
+
+// A worker takes chunks until none is left. A failure is kept with its chunk
+// for the caller's thread, which meets it when it copies that chunk.
+void work(const ChartScan& scan, ChunkQueue& queue) {
+  ChartAnalysis analysis;
+  while (Chunk* chunk = queue.take()) {
+    try {
+      examine(scan, *chunk, analysis);
+    } catch (...) {
+      chunk->failure = std::current_exception();
+    }
+    queue.finish(*chunk);
+  }
 }
+
+class Workers {
+ public:
+  Workers(const ChartScan& scan, ChunkQueue& queue, unsigned count) : queue_(queue) {
+    for (unsigned k = 0; k < count; ++k) {
+      try {
+        running_.push_back(std::async(std::launch::async, work, std::cref(scan), std::ref(queue)));
+      } catch (const std::system_error&) {
+        break;  // no more threads to be had: the caller's thread takes their chunks
+      }
+    }
+  }
+  Workers(const Workers&) = delete;
+  Workers& operator=(const Workers&) = delete;
+  // Also on the way out by an exception: no worker outlives the chunks.
+  ~Workers() {
+    queue_.stop();
+    for (auto& worker : running_) worker.wait();
+  }
+
+ private:
+  ChunkQueue& queue_;
+  std::vector<std::future<void>> running_;
+};
 
 class ProgressReport {
  public:
@@ -74,81 +135,58 @@ class ProgressReport {
   size_t total_;
 };
 
-size_t chartsDone(const std::vector<std::unique_ptr<Range>>& ranges) {
-  size_t done = 0;
-  for (const auto& range : ranges) done += range->done.load(std::memory_order_relaxed);
-  return done;
+// Copies the matches of finished chunks into the results in table order,
+// from chunk `next` on; with `wait`, up to the caller's last chunk.
+size_t copyFinished(const ChartScan& scan, ChunkQueue& queue, size_t next, bool wait) {
+  for (; next < queue.lastIndex(); ++next) {
+    Chunk& chunk = queue.at(next);
+    if (!chunk.finished.load(std::memory_order_acquire)) {
+      if (!wait) break;
+      chunk.finished.wait(false, std::memory_order_acquire);
+    }
+    if (chunk.failure) std::rethrow_exception(chunk.failure);
+    for (size_t r : chunk.matches) scan.results.appendRecord(scan.records.recordAt(r));
+  }
+  return next;
 }
 
-// The caller's analysis walked only the last range; give it the scratch
-// fields that range never wrote as the latest earlier range to write them left
-// them. Fields no range wrote keep what the analysis held before the run.
-void takeUnwrittenScratch(const std::vector<std::unique_ptr<Range>>& ranges,
-                          ChartAnalysis& analysis) {
-  ScratchFields missing = kAllScratchFields & ~ranges.back()->written;
-  for (size_t k = ranges.size() - 1; k-- > 0 && missing != 0;) {
-    const ScratchFields fields = missing & ranges[k]->written;
-    copyScratchFields(fields, ranges[k]->analysis, analysis);
+// The caller's analysis holds the scratch fields as its own last chunk left
+// them; those that chunk did not write are taken from the latest chunk before
+// it that wrote them. Fields no chunk wrote keep what they held before the run.
+void takeUnwrittenScratch(ChunkQueue& queue, ChartAnalysis& analysis) {
+  ScratchFields missing = kAllScratchFields & ~queue.at(queue.lastIndex()).written;
+  for (size_t k = queue.lastIndex(); k-- > 0 && missing != 0;) {
+    const ScratchFields fields = missing & queue.at(k).written;
+    copyScratchFields(fields, queue.at(k).scratch, analysis);
     missing &= ~fields;
   }
 }
 
-std::vector<size_t> inTableOrder(const std::vector<std::unique_ptr<Range>>& ranges) {
-  size_t total = 0;
-  for (const auto& range : ranges) total += range->matches.size();
-  std::vector<size_t> matches;
-  matches.reserve(total);
-  for (const auto& range : ranges) {
-    matches.insert(matches.end(), range->matches.begin(), range->matches.end());
-  }
-  return matches;
-}
-
 }  // namespace
 
-std::vector<size_t> matchingRecords(const ChartScan& scan, ChartAnalysis& analysis,
-                                    unsigned threads) {
+void collectMatches(const ChartScan& scan, ChartAnalysis& analysis, unsigned threads) {
   const size_t n = scan.records.recordCount();
-  if (n == 0) return {};
+  if (n == 0) return;
+  threads = std::max(1u, threads);
   const ProgressReport report(scan.progress, n);
   report(0);
-  if (threads <= 1 || n < threads) {
-    Range all;
-    all.first = 1;
-    all.end = n + 1;
-    walkRange(scan, all, analysis, report);
-    report(n);
-    return std::move(all.matches);
+  ChunkQueue queue(n, threads);
+  Workers workers(scan, queue, threads - 1);
+  size_t copied = 0;
+  // Between chunks of its own the caller's thread copies what the workers found.
+  while (Chunk* chunk = queue.take()) {
+    examine(scan, *chunk, analysis);
+    queue.finish(*chunk);
+    copied = copyFinished(scan, queue, copied, false);
+    report(queue.chartsDone());
   }
-
-  const auto ranges = cutIntoRanges(n, threads);
-  // Declared after the ranges: on the way out, even by an exception, the
-  // workers are waited for before their ranges go.
-  std::vector<std::future<void>> workers;
-  for (size_t k = 0; k + 1 < ranges.size(); ++k) {
-    Range& range = *ranges[k];
-    const auto walk = [&scan, &range] {
-      walkRange(scan, range, range.analysis,
-                [&range](size_t done) { range.done.store(done, std::memory_order_relaxed); });
-    };
-    try {
-      workers.push_back(std::async(std::launch::async, walk));
-    } catch (const std::system_error&) {
-      walk();  // no thread to be had: the caller's thread walks this range too
-    }
-  }
-  walkRange(scan, *ranges.back(), analysis, [&](size_t done) {
-    ranges.back()->done.store(done, std::memory_order_relaxed);
-    report(chartsDone(ranges));
-  });
-  ranges.back()->done.store(ranges.back()->end - ranges.back()->first, std::memory_order_relaxed);
-  for (auto& worker : workers) {
-    while (worker.wait_for(kProgressWait) != std::future_status::ready) report(chartsDone(ranges));
-    worker.get();  // a worker's exception goes on to the caller
-  }
+  Chunk& last = queue.at(queue.lastIndex());
+  examine(scan, last, analysis);
+  queue.finish(last);
+  copyFinished(scan, queue, copied, true);
+  for (size_t r : last.matches) scan.results.appendRecord(scan.records.recordAt(r));
+  takeUnwrittenScratch(queue, analysis);
   report(n);
-  takeUnwrittenScratch(ranges, analysis);
-  return inTableOrder(ranges);
 }
 
 }  // namespace bazi

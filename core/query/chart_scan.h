@@ -1,15 +1,17 @@
 #pragma once
 // The walk of a query over the records: every chart decomposed and its set
-// rows tested, in table order. With more than one thread the records are cut
-// into contiguous ranges, one analysis each; the caller's thread takes the
-// last range on the caller's analysis, so that analysis ends holding the last
-// chart, and the scratch fields no chart of that range wrote are taken from the
-// range before that wrote them last. Matches come back in table order, so the
-// outcome is that of one thread walking every chart.
+// rows tested, in table order, and the matches copied into the results.
+//
+// With more than one thread the records are cut into chunks of consecutive
+// charts that the threads take in turn, each thread on an analysis of its own.
+// The caller's thread copies the matches of finished chunks in table order
+// between chunks of its own, and takes the last chunk on the caller's analysis,
+// which so ends holding the last chart; the scratch fields that chunk did not
+// write are set as the latest chunk before it that wrote them left them. The
+// outcome is that of one thread walking every chart on the caller's analysis.
 
 #include <cstddef>
 #include <span>
-#include <vector>
 
 #include "analysis/chart_analysis.h"
 #include "conditions/condition_panel.h"
@@ -27,6 +29,7 @@ struct SetRow {
 
 struct ChartScan {
   const RecordTable& records;
+  ResultTable& results;          // the matches are appended here
   std::span<const SetRow> rows;  // in evaluation order
   int conditionCount;            // a chart matches when this many rows hold
   bool yinYangSwap;
@@ -34,10 +37,7 @@ struct ChartScan {
   QueryProgress* progress;  // may be null
 };
 
-// Record numbers (1-based) of the matching charts, in table order. `threads`
-// is the number of ranges, the caller's thread included; 1 walks all charts on
-// the caller's thread.
-std::vector<size_t> matchingRecords(const ChartScan& scan, ChartAnalysis& analysis,
-                                    unsigned threads);
+// `threads` counts the caller's; 1 walks every chart on the caller's thread.
+void collectMatches(const ChartScan& scan, ChartAnalysis& analysis, unsigned threads);
 
 }  // namespace bazi

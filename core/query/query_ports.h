@@ -26,8 +26,7 @@ class TabSwitcher {
 // Told how far a query has come, so the window can show a progress dialog.
 // Called on the thread that runs the query, when it examines any chart: with
 // (0, total) before the first chart, every few thousand charts, and with
-// (total, total) once every chart is examined, before the matches are copied
-// into the results.
+// (total, total) at the end.
 class QueryProgress {
  public:
   virtual ~QueryProgress() = default;

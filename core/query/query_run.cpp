@@ -44,16 +44,14 @@ bool queryAllowed(const std::string& status) {
   return status == labels::kLoadDone || status == labels::kQueryDone;
 }
 
-void collectMatches(Workspace& workspace, const ConditionPanel& panel, int conditionCount,
-                    ChartAnalysis& analysis, PillarCalculator& calculator, QueryProgress* progress,
-                    const QueryThreading& threading) {
+void findMatches(Workspace& workspace, const ConditionPanel& panel, int conditionCount,
+                 ChartAnalysis& analysis, PillarCalculator& calculator, QueryProgress* progress,
+                 const QueryThreading& threading) {
   const std::vector<SetRow> rows = setRowsInOrder(panel);
-  const ChartScan scan{workspace.records, rows,       conditionCount,
-                       panel.yinYangSwap, calculator, progress};
-  const unsigned threads = threadsFor(workspace.records.recordCount(), threading, calculator);
-  for (size_t r : matchingRecords(scan, analysis, threads)) {
-    workspace.results.appendRecord(workspace.records.recordAt(r));
-  }
+  const ChartScan scan{workspace.records, workspace.results, rows,    conditionCount,
+                       panel.yinYangSwap, calculator,        progress};
+  collectMatches(scan, analysis,
+                 threadsFor(workspace.records.recordCount(), threading, calculator));
 }
 
 void announceOutcome(int conditionCount, size_t matches, QueryPorts& ports) {
@@ -84,8 +82,7 @@ void runQuery(Workspace& workspace, const ConditionPanel& panel, ChartAnalysis& 
   workspace.results.writeTitles();
   const int conditionCount = panel.conditionCount();
   if (conditionCount != 0) {
-    collectMatches(workspace, panel, conditionCount, analysis, calculator, ports.progress,
-                   threading);
+    findMatches(workspace, panel, conditionCount, analysis, calculator, ports.progress, threading);
   }
   workspace.results.applyColumnWidths();
   workspace.statusLabel = labels::kQueryDone;

@@ -264,7 +264,7 @@ TEST_F(ParallelQuery, ShortRangesPutTheScratchFieldsTogether) {
 
 TEST_F(ParallelQuery, ThreadsOnlyWhenTheCalculatorAllowsThem) {
   std::mt19937 random(3);
-  const std::vector<ChartRecord> records = randomRecords(400, random);
+  const std::vector<ChartRecord> records = randomRecords(3000, random);
   ConditionPanel panel;
   setRowChoice(panel, Group::A, 1, RowField::Subject, "不指定");
   for (const bool threadSafe : {false, true}) {
@@ -288,6 +288,28 @@ TEST_F(ParallelQuery, FewChartsStayOnTheCallersThread) {
   Side side(randomRecords(100, random));
   side.run(panel, noting, QueryThreading{4, 1000});
   EXPECT_EQ(noting.threadsSeen(), 1u);
+}
+
+// The library's stop for a missing function shows a message: that must happen
+// on the caller's thread, where the window lives, as it does without threads.
+TEST_F(ParallelQuery, AMissingLibraryStopsOnTheCallersThread) {
+  struct Stopped {};
+  std::vector<std::thread::id> stops;
+  TarnelCalculator absent("libtarnel_absent.so");
+  absent.setStopHandler([&stops](const std::string&) {
+    stops.push_back(std::this_thread::get_id());
+    throw Stopped{};
+  });
+  EXPECT_FALSE(absent.threadSafe());
+  EXPECT_TRUE(stops.empty());  // asking is not calling
+
+  std::mt19937 random(17);
+  Side side(randomRecords(3000, random));
+  ConditionPanel panel;
+  setRowChoice(panel, Group::A, 1, RowField::Subject, "不指定");
+  EXPECT_THROW(side.run(panel, absent, kFourThreads), Stopped);
+  EXPECT_EQ(stops, std::vector<std::thread::id>{std::this_thread::get_id()});
+  EXPECT_TRUE(library.threadSafe());
 }
 
 class ProgressLog : public QueryProgress {

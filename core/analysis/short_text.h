@@ -11,13 +11,13 @@
 
 namespace bazi {
 
-// memmove, not memcpy: `text` may lie inside `out` itself.
 template <size_t kSize>
 void assignFixed(std::string& out, const char* text) {
   out.resize(kSize);
-  std::memmove(out.data(), text, kSize);
+  std::memcpy(out.data(), text, kSize);
 }
 
+// `text` must not lie inside `out`.
 inline void assignShortText(std::string& out, const char* text, size_t size) {
   switch (size) {
     case 0:

@@ -10,8 +10,20 @@ namespace bazi::ui {
 ChartTableModel::ChartTableModel(const ChartTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}
 
+void ChartTableModel::beginRefill() {
+  beginResetModel();
+  refilling_ = true;
+  endResetModel();
+}
+
+void ChartTableModel::endRefill() {
+  beginResetModel();
+  refilling_ = false;
+  endResetModel();
+}
+
 int ChartTableModel::rowCount(const QModelIndex& parent) const {
-  if (parent.isValid()) return 0;
+  if (parent.isValid() || refilling_) return 0;
   // Grid rows 1 .. n + 1: the records and the empty trailing row.
   return static_cast<int>(table_.rowCount() - 1);
 }
@@ -21,7 +33,7 @@ int ChartTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ChartTableModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  if (role != Qt::DisplayRole || !index.isValid() || refilling_) return {};
   return toQString(table_.cell(static_cast<size_t>(index.row()) + 1, index.column()));
 }
 

@@ -18,9 +18,11 @@ class ChartTableModel : public QAbstractTableModel {
  public:
   explicit ChartTableModel(const ChartTable& table, QObject* parent = nullptr);
 
-  // Bracket every change of the table: the load and the query refill it.
-  void beginRefill() { beginResetModel(); }
-  void endRefill() { endResetModel(); }
+  // Bracket every change of the table: the load and the query refill it. In
+  // between the grid shows no rows, so a repaint while a progress dialog lets
+  // the window paint never reads a table half refilled.
+  void beginRefill();
+  void endRefill();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,6 +31,7 @@ class ChartTableModel : public QAbstractTableModel {
 
  private:
   const ChartTable& table_;
+  bool refilling_ = false;
 };
 
 // Row height, default column width and a fixed title row, as the grids have.

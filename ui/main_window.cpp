@@ -47,6 +47,18 @@ LinedLabel* placeNote(QWidget& parent, const char* name, const QString& text, QR
   return placeLinedLabel(parent, QString::fromUtf8(name), text, geometry);
 }
 
+// Marks a command as running for as long as it lives.
+class BusyScope {
+ public:
+  explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+  ~BusyScope() { busy_ = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  bool& busy_;
+};
+
 QTableView* placeGrid(QWidget& page, const char* name, ChartTableModel& model) {
   auto* grid = new QTableView(&page);
   grid->setObjectName(QString::fromUtf8(name));
@@ -125,30 +137,41 @@ void MainWindow::buildTabs() {
 }
 
 void MainWindow::loadDatabases() {
+  if (busy_) return;
+  const BusyScope busy(busy_);
   HeldMessages held;
-  TreeFileList files(*tree_);
-  UnreadFilesWarning warnings(held);
-  LoadPorts ports{ports_.folder, ports_.chooser, ports_.reader, files, warnings};
-  recordsModel_.beginRefill();
-  loadChartDatabases(workspace_, ports);
-  recordsModel_.endRefill();
+  {
+    TreeFileList files(*tree_);
+    UnreadFilesWarning warnings(held);
+    LoadProgressDialog progress(*this, progressDelay_);
+    LoadPorts ports{ports_.folder, ports_.chooser, ports_.reader, files, warnings, &progress};
+    recordsModel_.beginRefill();
+    loadChartDatabases(workspace_, ports);
+    recordsModel_.endRefill();
+  }
   applyColumnWidths(*recordsGrid_, workspace_.records);
   showLabels();
   held.passOn(ports_.messages);
 }
 
 void MainWindow::runQueryCommand() {
+  if (busy_) return;
+  const BusyScope busy(busy_);
   HeldMessages held;
-  QueryPorts ports{held, *this};
-  resultsModel_.beginRefill();
-  runQuery(workspace_, panel_, analysis_, calculator_, ports);
-  resultsModel_.endRefill();
+  {
+    QueryProgressDialog progress(*this, progressDelay_);
+    QueryPorts ports{held, *this, &progress};
+    resultsModel_.beginRefill();
+    runQuery(workspace_, panel_, analysis_, calculator_, ports);
+    resultsModel_.endRefill();
+  }
   applyColumnWidths(*resultsGrid_, workspace_.results);
   showLabels();
   held.passOn(ports_.messages);
 }
 
 void MainWindow::openAboutWindow() {
+  if (busy_) return;
   std::erase_if(aboutWindows_, [](const QPointer<AboutWindow>& closed) { return closed.isNull(); });
   auto* about = new AboutWindow(pages_, ports_.browser);
   aboutWindows_.emplace_back(about);

@@ -6,11 +6,13 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <chrono>
 
 #include "analysis/chart_analysis.h"
 #include "bundled_pages.h"
 #include "chart_table_model.h"
 #include "conditions/condition_panel.h"
+#include "progress_dialog.h"
 #include "records/workspace.h"
 #include "resize_rule.h"
 #include "shell_ports.h"
@@ -40,10 +42,14 @@ class MainWindow : public QWidget, private TabSwitcher {
   QSize outerSize() const;
   void resizeOuter(QSize outer);
 
-  // The commands of the buttons 按钮_载入数据库, 按钮_查询 and 按钮1.
+  // The commands of the buttons 按钮_载入数据库, 按钮_查询 and 按钮1. While a
+  // load or a query runs, none of them starts.
   void loadDatabases();
   void runQueryCommand();
   void openAboutWindow();
+
+  // How long a load or a query runs before its progress dialog shows.
+  void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -79,6 +85,10 @@ class MainWindow : public QWidget, private TabSwitcher {
   PanelBinding* binding_ = nullptr;
   std::vector<QPointer<AboutWindow>> aboutWindows_;
   bool shown_ = false;
+  // A load or query is running. Its progress dialog blocks the user's input
+  // to the window but lets events through, so the commands check this too.
+  bool busy_ = false;
+  std::chrono::milliseconds progressDelay_ = kProgressDelay;
 };
 
 }  // namespace bazi::ui

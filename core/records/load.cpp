@@ -10,11 +10,41 @@ namespace {
 
 constexpr char kSeparator = std::filesystem::path::preferred_separator;
 
-void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& ports, size_t& total,
-                  std::vector<std::string>& notRead) {
+// Counts how far the load has come and tells the progress port, if any.
+class ProgressReport {
+ public:
+  ProgressReport(LoadProgress* port, size_t files) : port_(port) { count_.filesTotal = files; }
+  void start() const { tell(); }
+  void fileOpened(size_t records) {
+    count_.fileRecordCount = records;
+    count_.fileRecordsRead = 0;
+  }
+  void recordRead() {
+    ++count_.recordsRead;
+    if (++count_.fileRecordsRead % kLoadProgressStep == 0) tell();
+  }
+  void fileDone() {
+    ++count_.filesDone;
+    count_.fileRecordsRead = 0;
+    count_.fileRecordCount = 0;
+    tell();
+  }
+
+ private:
+  void tell() const {
+    if (port_ != nullptr) port_->progress(count_);
+  }
+
+  LoadProgress* port_;
+  LoadCount count_;
+};
+
+void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& ports,
+                  ProgressReport& report, size_t& total, std::vector<std::string>& notRead) {
   const bool opened = ports.reader.open(path, kAccessPassword);
   const size_t count = ports.reader.recordCount();
   total += count;
+  report.fileOpened(count);
   std::array<std::string_view, kFieldCount> fields;
   std::array<std::string, kFieldCount> copies;
   for (size_t j = 1; j <= count; ++j) {
@@ -26,6 +56,7 @@ void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& port
       fields[k - 1] = copies[k - 1];
     }
     workspace.records.appendRecord(fields);
+    report.recordRead();
   }
   if (!opened || ports.reader.readFailed()) notRead.push_back(path);
 }
@@ -52,11 +83,14 @@ void loadChartDatabases(Workspace& workspace, LoadPorts& ports) {
   if (!paths.empty()) {
     size_t total = 0;
     std::vector<std::string> notRead;
+    ProgressReport report(ports.progress, paths.size());
+    report.start();
     for (const std::string& path : paths) {
       const std::string treeText = treeTextOf(path);
-      readDatabase(path, workspace, ports, total, notRead);
+      readDatabase(path, workspace, ports, report, total, notRead);
       ports.fileList.addTopLevelItem(treeText);
       ports.reader.close(path);
+      report.fileDone();
     }
     ports.reader.closeAll();
     workspace.statusLabel = labels::kLoadDone;

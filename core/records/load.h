@@ -1,6 +1,7 @@
 #pragma once
 // The load command of the button 按钮_载入数据库.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,8 @@ namespace bazi {
 
 inline constexpr std::string_view kAccessPassword = "QarelPindoVext";
 inline constexpr std::string_view kDatabaseFilter = "(*.edb)|*.edb";
+// The load tells its progress port after every this many records of a file.
+inline constexpr size_t kLoadProgressStep = 4096;
 
 // The program folder, then 记录, then a separator (native encoding).
 std::string recordsFolder(const std::string& programFolder);

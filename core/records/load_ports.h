@@ -2,6 +2,7 @@
 // What the load needs of the platform. The window implements these with Qt and
 // the real database engine; tests pass fakes.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,12 +62,33 @@ class LoadWarnings {
   virtual void filesNotRead(const std::vector<std::string>& paths) = 0;
 };
 
+// How far a load has come.
+struct LoadCount {
+  size_t recordsRead = 0;      // records of this load in the table so far, every file
+  size_t filesDone = 0;        // chosen files read through, readable or not
+  size_t filesTotal = 0;       // files chosen
+  size_t fileRecordsRead = 0;  // of the file being read; 0 between files
+  size_t fileRecordCount = 0;  // the record count of the file being read; 0 between files
+
+  bool operator==(const LoadCount&) const = default;
+};
+
+// Told how far a load has come, so the window can show a progress dialog.
+// Called on the thread of the load, only when files were chosen: once before
+// the first file, every few thousand records, and after each file.
+class LoadProgress {
+ public:
+  virtual ~LoadProgress() = default;
+  virtual void progress(const LoadCount& count) = 0;
+};
+
 struct LoadPorts {
   ProgramFolder& folder;
   FileChooser& chooser;
   ChartDatabaseReader& reader;
   FileListView& fileList;
   LoadWarnings& warnings;
+  LoadProgress* progress = nullptr;  // optional
 };
 
 }  // namespace bazi

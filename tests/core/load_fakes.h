@@ -10,6 +10,7 @@
 
 #include "records/chart_record.h"
 #include "records/load_ports.h"
+#include "records/record_table.h"
 
 namespace bazi::testing {
 
@@ -90,6 +91,18 @@ class FakeWarnings : public LoadWarnings {
   void filesNotRead(const std::vector<std::string>& paths) override { calls.push_back(paths); }
 };
 
+// Every report, and how many records the table held when it came.
+class FakeProgress : public LoadProgress {
+ public:
+  const RecordTable* table = nullptr;  // watched when set
+  std::vector<LoadCount> reports;
+  std::vector<size_t> recordsInTable;
+  void progress(const LoadCount& count) override {
+    reports.push_back(count);
+    if (table != nullptr) recordsInTable.push_back(table->recordCount());
+  }
+};
+
 // All ports together, wired into LoadPorts.
 struct FakePorts {
   FakeFolder folder;
@@ -97,7 +110,8 @@ struct FakePorts {
   FakeReader reader;
   FakeFileList fileList;
   FakeWarnings warnings;
-  LoadPorts ports{folder, chooser, reader, fileList, warnings};
+  FakeProgress progress;
+  LoadPorts ports{folder, chooser, reader, fileList, warnings, &progress};
 };
 
 // Record i of a file: every field names its file, record and column.

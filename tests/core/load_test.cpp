@@ -1,6 +1,6 @@
 // loadChartDatabases against fake ports: file and record order, the tree
 // texts, the labels, a cancelled dialog, empty files, replacing an earlier
-// load, and files that could not be read.
+// load, files that could not be read, and the progress reports.
 
 #include "records/load.h"
 
@@ -12,6 +12,12 @@
 #include "text/gbk_codec.h"
 
 namespace bazi {
+
+void PrintTo(const LoadCount& c, std::ostream* out) {
+  *out << "{read " << c.recordsRead << ", files " << c.filesDone << "/" << c.filesTotal << ", file "
+       << c.fileRecordsRead << "/" << c.fileRecordCount << "}";
+}
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -190,6 +196,42 @@ TEST_F(LoadTest, EachLoadReportsOnlyItsOwnUnreadableFiles) {
   load({"/d/good.edb"});
   ASSERT_EQ(fakes.warnings.calls.size(), 1u);
   EXPECT_THAT(fakes.warnings.calls[0], ElementsAre("/d/bad.edb"));
+}
+
+TEST_F(LoadTest, ProgressComesBeforeTheFilesEveryStepAndAfterEachFile) {
+  constexpr size_t step = kLoadProgressStep;
+  const int big = static_cast<int>(2 * step + 1);
+  fakes.reader.files["/d/big.edb"] = taggedRecords("B", big);
+  fakes.reader.files["/d/small.edb"] = taggedRecords("S", 3);
+  fakes.progress.table = &workspace.records;
+  load({"/d/big.edb", "/d/small.edb", "/d/missing.edb"});
+
+  const size_t all = 2 * step + 4;
+  EXPECT_THAT(fakes.progress.reports,
+              ElementsAre(LoadCount{0, 0, 3, 0, 0},                   // files chosen
+                          LoadCount{step, 0, 3, step, 2 * step + 1},  // a step of big
+                          LoadCount{2 * step, 0, 3, 2 * step, 2 * step + 1},
+                          LoadCount{2 * step + 1, 1, 3, 0, 0},  // big done
+                          LoadCount{all, 2, 3, 0, 0},           // small done
+                          LoadCount{all, 3, 3, 0, 0}));         // missing done
+  // Every record counted is already in the table, for the grid to show.
+  EXPECT_THAT(fakes.progress.recordsInTable,
+              ElementsAre(0u, step, 2 * step, 2 * step + 1, all, all));
+}
+
+TEST_F(LoadTest, CancelledDialogReportsNoProgress) {
+  load({});
+  EXPECT_TRUE(fakes.progress.reports.empty());
+}
+
+TEST_F(LoadTest, LoadsWithoutAProgressPort) {
+  fakes.reader.files["/d/a.edb"] = taggedRecords("A", 2);
+  fakes.chooser.paths = {"/d/a.edb"};
+  LoadPorts withoutProgress{fakes.folder, fakes.chooser, fakes.reader, fakes.fileList,
+                            fakes.warnings};
+  loadChartDatabases(workspace, withoutProgress);
+  EXPECT_EQ(workspace.records.recordCount(), 2u);
+  EXPECT_TRUE(fakes.progress.reports.empty());
 }
 
 }  // namespace

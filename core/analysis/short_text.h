@@ -11,8 +11,18 @@
 
 namespace bazi {
 
+// A slot mostly gets a text as long as the one it held (an element for an
+// element), so only the shortening or equal case is inline; growing the
+// string is kept out of the way, which spares the caller registers.
 template <size_t kSize>
-void assignFixed(std::string& out, const char* text) {
+[[gnu::noinline]] void growFixed(std::string& out, const char* text) {
+  out.resize(kSize);
+  std::memcpy(out.data(), text, kSize);
+}
+
+template <size_t kSize>
+[[gnu::always_inline]] inline void assignFixed(std::string& out, const char* text) {
+  if (out.size() < kSize) return growFixed<kSize>(out, text);
   out.resize(kSize);
   std::memcpy(out.data(), text, kSize);
 }

@@ -1,7 +1,8 @@
-// load_make_database OUT.edb [COUNT]: a chart database of COUNT (default one
-// million) fictional charts with the field sizes of a real collection: the
-// sample generator's charts with résumés of 10 to 80 characters and remarks
-// on one chart in three.
+// load_make_database OUT.edb [COUNT [SEED]]: a chart database of COUNT
+// (default one million) fictional charts with the field sizes of a real
+// collection: the sample generator's charts with résumés of 10 to 80
+// characters and remarks on one chart in three. Files made with different
+// seeds hold different charts.
 
 #include <array>
 #include <filesystem>
@@ -33,19 +34,27 @@ std::string resume(bazi::samples::SampleRandom& random, int characters) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::cerr << "usage: load_make_database OUT.edb [COUNT]\n";
+  if (argc < 2 || argc > 4) {
+    std::cerr << "usage: load_make_database OUT.edb [COUNT [SEED]]\n";
     return 2;
   }
   const std::string path = argv[1];
-  const long count = argc > 2 ? std::stol(argv[2]) : 1000000;
+  long count = 0;
+  unsigned long seed = 0;
+  try {
+    count = argc > 2 ? std::stol(argv[2]) : 1000000;
+    seed = argc > 3 ? std::stoul(argv[3]) : 20240601;
+  } catch (const std::exception&) {
+    std::cerr << "load_make_database: COUNT and SEED are whole numbers\n";
+    return 2;
+  }
   if (std::filesystem::exists(path)) {
     std::cerr << "load_make_database: " << path << " already exists\n";
     return 1;
   }
   try {
     bazi::EdbWriter writer(path, bazi::kAccessPassword, bazi::db::randomSalt());
-    bazi::samples::SampleRandom random(20240601);
+    bazi::samples::SampleRandom random(seed);
     std::array<std::string, bazi::kFieldCount> utf8;
     std::array<std::string_view, bazi::kFieldCount> fields;
     for (long i = 0; i < count; ++i) {

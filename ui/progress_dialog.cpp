@@ -8,6 +8,8 @@ namespace bazi::ui {
 namespace {
 
 constexpr int kFull = 1000;
+// Ten updates a second keep the dialog alive to the eye.
+constexpr std::chrono::milliseconds kUpdateInterval{100};
 
 // Esc and the title bar's close would hide the dialog, and with it the only
 // thing that keeps the user from starting a second command.
@@ -29,8 +31,12 @@ int permilleOf(size_t done, size_t total) {
 
 }  // namespace
 
+// A dialog asked to show at once also follows every step.
 ProgressDialog::ProgressDialog(QWidget& window, QString title, std::chrono::milliseconds delay)
-    : window_(window), title_(std::move(title)), delay_(delay) {}
+    : window_(window),
+      title_(std::move(title)),
+      delay_(delay),
+      updateInterval_(std::min(delay, kUpdateInterval)) {}
 
 ProgressDialog::~ProgressDialog() = default;
 
@@ -50,7 +56,14 @@ QProgressDialog& ProgressDialog::dialog() {
   return *dialog_;
 }
 
+bool ProgressDialog::tooSoon() {
+  if (sinceUpdate_.isValid() && sinceUpdate_.elapsed() < updateInterval_.count()) return true;
+  sinceUpdate_.start();
+  return false;
+}
+
 void ProgressDialog::report(int permille, const QString& text) {
+  if (tooSoon()) return;
   QProgressDialog& shown = dialog();
   shown.setLabelText(text);
   // Qt shows the dialog once the command has run for the delay, and from then

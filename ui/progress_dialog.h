@@ -4,6 +4,7 @@
 // and its controls out of reach until the command ends. It has no cancel
 // button: the commands run to their end.
 
+#include <QElapsedTimer>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -27,15 +28,20 @@ class ProgressDialog {
   ProgressDialog& operator=(const ProgressDialog&) = delete;
 
   // Shows `text` and `permille` of the work done. Once the dialog is up, this
-  // also lets the window handle its pending events.
+  // also lets the window handle its pending events. Reports closer together
+  // than the update interval are passed over: painting the dialog for every
+  // step of a query would slow the query down.
   void report(int permille, const QString& text);
 
  private:
   QProgressDialog& dialog();
+  bool tooSoon();
 
   QWidget& window_;
   QString title_;
   std::chrono::milliseconds delay_;
+  std::chrono::milliseconds updateInterval_;
+  QElapsedTimer sinceUpdate_;
   std::unique_ptr<QProgressDialog> dialog_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -65,6 +66,24 @@ class Screenshots : public QObject {
         widget->close();
       }
     }
+  }
+
+  void progressDialogOfALoad() {
+    FixtureFolder fixtures;
+    const TwoDatabases files = writeTwoDatabases(fixtures);
+    WindowHarness harness;
+    harness.window().setProgressDelay(std::chrono::milliseconds(0));
+    bool saved = false;
+    // Runs when the dialog first lets the window's events through.
+    QMetaObject::invokeMethod(
+        &harness.window(),
+        [&] {
+          auto* dialog = harness.window().findChild<QProgressDialog*>();
+          saved = dialog != nullptr && save(*dialog, QStringLiteral("progress-dialog.png"));
+        },
+        Qt::QueuedConnection);
+    harness.load({files.first, files.second});
+    QVERIFY(saved);
   }
 };
 

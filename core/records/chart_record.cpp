@@ -20,6 +20,12 @@ std::string_view RecordView::field(int column) const {
   return std::string_view(text + begin, ends[column] - begin);
 }
 
+size_t RecordView::blockBytes() const {
+  uint32_t textBytes;
+  std::memcpy(&textBytes, block_ + sizeof(uint32_t) * (kFieldCount - 1), sizeof textBytes);
+  return sizeof(uint32_t) * kFieldCount + textBytes;
+}
+
 ChartRecord RecordView::toRecord() const {
   ChartRecord record;
   for (int k = 0; k < kFieldCount; ++k) record[k] = std::string(field(k));

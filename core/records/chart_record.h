@@ -27,6 +27,10 @@ class RecordView {
   std::string_view field(int column) const;
   ChartRecord toRecord() const;
 
+  // The stored block, header and texts, for copying a record whole.
+  const char* block() const { return block_; }
+  size_t blockBytes() const;
+
  private:
   const char* block_ = nullptr;
 };

@@ -55,10 +55,15 @@ class ChartTable {
   size_t storedBytes() const { return storedBytes_; }
 
  private:
+  struct FreeChunk {
+    void operator()(char* memory) const { std::free(memory); }
+  };
+  using Chunk = std::unique_ptr<char[], FreeChunk>;
+  static Chunk allocateChunk(size_t bytes);
   char* allocateBlock(size_t bytes);
 
   std::vector<const char*> blocks_;
-  std::vector<std::unique_ptr<char[]>> chunks_;
+  std::vector<Chunk> chunks_;
   size_t chunkUsed_ = 0;
   size_t chunkSize_ = 0;
   size_t storedBytes_ = 0;

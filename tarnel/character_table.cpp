@@ -1,5 +1,7 @@
 #include "character_table.h"
 
+#include <cstddef>
+
 namespace tarnel {
 namespace {
 
@@ -11,8 +13,9 @@ static_assert(sizeof(kCharacters) == 2 * (kCodeCount - 1) + 1,
 constexpr std::array<Code, 65536> buildCodeTable() {
   std::array<Code, 65536> table{};
   for (int code = 1; code < kCodeCount; ++code) {
-    const auto first = static_cast<unsigned char>(kCharacters[2 * (code - 1)]);
-    const auto second = static_cast<unsigned char>(kCharacters[2 * (code - 1) + 1]);
+    const auto at = static_cast<std::size_t>(code - 1) * 2;
+    const auto first = static_cast<unsigned char>(kCharacters[at]);
+    const auto second = static_cast<unsigned char>(kCharacters[at + 1]);
     table[(first << 8) | second] = static_cast<Code>(code);
   }
   return table;

@@ -97,7 +97,8 @@ SubjectKind subjectKind(const RowShape& shape, int subject);
 // The three hidden-stem slots of pillar 0 (year) … 3 (hour).
 inline std::span<const HiddenStemSlot> hiddenSlotsOf(const ChartAnalysis& analysis, int pillar) {
   return std::span(analysis.hiddenStems)
-      .subspan(static_cast<size_t>(kHiddenSlotsPerBranch * pillar), kHiddenSlotsPerBranch);
+      .subspan(static_cast<size_t>(kHiddenSlotsPerBranch) * static_cast<size_t>(pillar),
+               kHiddenSlotsPerBranch);
 }
 
 // What a group looks up in its lists for every chart, prepared once: the

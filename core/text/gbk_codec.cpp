@@ -10,6 +10,11 @@
 namespace gbk {
 namespace {
 
+// iconv_open reports failure as (iconv_t)-1.
+bool opened(iconv_t handle) {
+  return handle != reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
+}
+
 bool isAscii(std::string_view text) {
   for (unsigned char c : text) {
     if (c >= 0x80) return false;
@@ -23,7 +28,7 @@ class Converter {
  public:
   Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
   ~Converter() {
-    if (handle_ != reinterpret_cast<iconv_t>(-1)) iconv_close(handle_);
+    if (opened(handle_)) iconv_close(handle_);
   }
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
@@ -70,7 +75,7 @@ class TwoByteCodes {
  public:
   TwoByteCodes() {
     iconv_t handle = iconv_open("GB18030", "UTF-8");
-    if (handle == reinterpret_cast<iconv_t>(-1)) return;
+    if (!opened(handle)) return;
     for (uint32_t cp = 0x80; cp < 0x10000; ++cp) {
       if (cp >= 0xD800 && cp <= 0xDFFF) continue;
       char in[3];

@@ -1,59 +1,34 @@
 // Which calculator counts a row takes, in which order, and where it stops.
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "forwarding_calculator.h"
 #include "row_cases.h"
 
 namespace bazi::testing {
 namespace {
 
 // Passes every call on to the real calculator and notes the counting calls.
-class RecordingCalculator final : public PillarCalculator {
+class RecordingCalculator final : public ForwardingCalculator {
  public:
+  RecordingCalculator() : ForwardingCalculator(calculator()) {}
   std::vector<std::string> calls;
 
-  std::string 取干支五行(const std::string& c) override { return real().取干支五行(c); }
-  int 取干支序数(const std::string& c) override { return real().取干支序数(c); }
-  std::string 取十神关系(const std::string& d, const std::string& c, int f) override {
-    return real().取十神关系(d, c, f);
+ protected:
+  void noteCall(std::string_view name) override {
+    static constexpr std::string_view kDecomposition[] = {"element", "ordinal", "tenGod",
+                                                          "hiddenStems"};
+    if (std::find(std::begin(kDecomposition), std::end(kDecomposition), name) ==
+        std::end(kDecomposition)) {
+      calls.emplace_back(name);
+    }
   }
-  std::string 取地支藏干(const std::string& b) override { return real().取地支藏干(b); }
-  int 取天干五行数量(const std::string& y, const std::string& m, const std::string& d,
-                     const std::string& h, const std::string& e) override {
-    calls.push_back("stemElements");
-    return real().取天干五行数量(y, m, d, h, e);
-  }
-  int 取地支五行数量(const std::string& y, const std::string& m, const std::string& d,
-                     const std::string& h, const std::string& e) override {
-    calls.push_back("branchElements");
-    return real().取地支五行数量(y, m, d, h, e);
-  }
-  int 取藏干五行数量(const std::array<const std::string*, 12>& es, const std::string& e) override {
-    calls.push_back("hiddenElements");
-    return real().取藏干五行数量(es, e);
-  }
-  int 取干支数量(const std::string& text, const std::string& part) override {
+  void noteOccurrences(const std::string& text, const std::string& part) override {
     calls.push_back("occurrences of " + part + " in " + text);
-    return real().取干支数量(text, part);
   }
-  int 取天干十神数量(const std::string& y, const std::string& m, const std::string& h,
-                     const std::string& g) override {
-    calls.push_back("stemTenGods");
-    return real().取天干十神数量(y, m, h, g);
-  }
-  int 取地支十神数量(const std::string& y, const std::string& m, const std::string& d,
-                     const std::string& h, const std::string& g) override {
-    calls.push_back("branchTenGods");
-    return real().取地支十神数量(y, m, d, h, g);
-  }
-  int 取藏干十神数量(const std::array<const std::string*, 12>& gs, const std::string& g) override {
-    calls.push_back("hiddenTenGods");
-    return real().取藏干十神数量(gs, g);
-  }
-
- private:
-  static PillarCalculator& real() { return calculator(); }
 };
 
 using Calls = std::vector<std::string>;

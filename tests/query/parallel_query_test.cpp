@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "forwarding_calculator.h"
 #include "query/query_run.h"
 #include "records/labels.h"
 #include "tarnel_calculator.h"
@@ -29,10 +30,10 @@ class QuietWindow : public MessagePort, public TabSwitcher {
 };
 
 // Passes every call on to the library and notes the threads that made them.
-class ThreadNotingCalculator : public PillarCalculator {
+class ThreadNotingCalculator : public testing::ForwardingCalculator {
  public:
   ThreadNotingCalculator(PillarCalculator& inner, bool threadSafe)
-      : inner_(inner), threadSafe_(threadSafe) {}
+      : testing::ForwardingCalculator(inner), threadSafe_(threadSafe) {}
 
   bool threadSafe() const override { return threadSafe_; }
   size_t threadsSeen() {
@@ -40,50 +41,16 @@ class ThreadNotingCalculator : public PillarCalculator {
     return threads_.size();
   }
 
-  std::string 取干支五行(const std::string& c) override {
-    note();
-    return inner_.取干支五行(c);
-  }
-  int 取干支序数(const std::string& c) override { return inner_.取干支序数(c); }
-  std::string 取十神关系(const std::string& d, const std::string& c, int f) override {
-    return inner_.取十神关系(d, c, f);
-  }
-  std::string 取地支藏干(const std::string& b) override { return inner_.取地支藏干(b); }
-  int 取天干五行数量(const std::string& a, const std::string& b, const std::string& c,
-                     const std::string& d, const std::string& e) override {
-    return inner_.取天干五行数量(a, b, c, d, e);
-  }
-  int 取地支五行数量(const std::string& a, const std::string& b, const std::string& c,
-                     const std::string& d, const std::string& e) override {
-    return inner_.取地支五行数量(a, b, c, d, e);
-  }
-  int 取藏干五行数量(const std::array<const std::string*, 12>& es, const std::string& e) override {
-    return inner_.取藏干五行数量(es, e);
-  }
-  int 取干支数量(const std::string& t, const std::string& p) override {
-    return inner_.取干支数量(t, p);
-  }
-  int 取天干十神数量(const std::string& a, const std::string& b, const std::string& c,
-                     const std::string& g) override {
-    return inner_.取天干十神数量(a, b, c, g);
-  }
-  int 取地支十神数量(const std::string& a, const std::string& b, const std::string& c,
-                     const std::string& d, const std::string& g) override {
-    return inner_.取地支十神数量(a, b, c, d, g);
-  }
-  int 取藏干十神数量(const std::array<const std::string*, 12>& gs, const std::string& g) override {
-    return inner_.取藏干十神数量(gs, g);
-  }
-
- private:
+ protected:
   // Only the element call is noted: every chart makes it, and the lock it
   // takes would otherwise dominate.
-  void note() {
+  void noteCall(std::string_view name) override {
+    if (name != "element") return;
     std::lock_guard lock(mutex_);
     threads_.insert(std::this_thread::get_id());
   }
 
-  PillarCalculator& inner_;
+ private:
   const bool threadSafe_;
   std::mutex mutex_;
   std::set<std::thread::id> threads_;

@@ -165,14 +165,14 @@ TEST_F(QueryRunTest, FailedPositionSkipsTheRestOfTheRow) {
 
   load({kWoodChart});  // year stem 甲 is wood: the position test fails
   run();
-  EXPECT_EQ(counting.calls("stemElementCount"), 0);
-  EXPECT_EQ(counting.calls("branchElementCount"), 0);
+  EXPECT_EQ(counting.calls("stemElements"), 0);
+  EXPECT_EQ(counting.calls("branchElements"), 0);
 
   workspace.records.resetTable();
   load({kMetalChart});  // year stem 庚 is metal: count and reveal run
   counting.reset();
   run();
-  EXPECT_EQ(counting.calls("stemElementCount"), 1);
+  EXPECT_EQ(counting.calls("stemElements"), 1);
   EXPECT_EQ(resultNames(), std::vector<std::string>{"二"});
 }
 

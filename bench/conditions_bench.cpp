@@ -52,18 +52,18 @@ const BenchRow kRows[] = {
     {"G_any_free", Group::G, "不指定", "不固定", "2", nullptr},
 };
 
-void BM_RowSatisfied(benchmark::State& state, const BenchRow& spec) {
+void BM_RowSatisfied(benchmark::State& state, const BenchRow& bench) {
   TarnelCalculator calculator;
   std::vector<ChartAnalysis> charts = decomposedCharts(calculator, 1024);
   ConditionPanel panel;
-  setRowChoice(panel, spec.group, 1, RowField::Subject, spec.subject);
-  setRowChoice(panel, spec.group, 1, RowField::Position, spec.position);
-  setRowChoice(panel, spec.group, 1, RowField::Count, spec.count);
-  if (spec.reveal) setRowChoice(panel, spec.group, 1, RowField::Reveal, spec.reveal);
-  const ConditionRow& row = panel.row(spec.group, 1);
+  setRowChoice(panel, bench.group, 1, RowField::Subject, bench.subject);
+  setRowChoice(panel, bench.group, 1, RowField::Position, bench.position);
+  setRowChoice(panel, bench.group, 1, RowField::Count, bench.count);
+  if (bench.reveal) setRowChoice(panel, bench.group, 1, RowField::Reveal, bench.reveal);
+  const ConditionRow& row = panel.row(bench.group, 1);
   size_t next = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(rowSatisfied(spec.group, row, charts[next], calculator));
+    benchmark::DoNotOptimize(rowSatisfied(bench.group, row, charts[next], calculator));
     next = (next + 1) % charts.size();
   }
   state.SetItemsProcessed(state.iterations());

@@ -118,6 +118,13 @@ class ShapeTables {
   std::vector<DecodedCount> counts_;
 };
 
+// The tables of one group's shape, prepared on its first use.
+template <const RowShape& Shape>
+const ShapeTables& preparedTables() {
+  static const ShapeTables prepared(Shape);
+  return prepared;
+}
+
 // The position test of every group.
 bool positionMatches(const RowShape& shape, const ShapeTables& tables, const ConditionRow& row,
                      const ChartAnalysis& analysis, PillarCalculator& calculator);

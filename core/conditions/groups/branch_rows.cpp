@@ -10,24 +10,20 @@ using namespace rows;
 
 constinit const RowShape kShape{BranchList, CountList4, kBranchPlaces, Field::Character};
 
-const ShapeTables& tables() {
-  static const ShapeTables prepared(kShape);
-  return prepared;
-}
-
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
+  return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   JoinedText branches;
   joinBranchTexts(analysis, Field::Character, branches);
-  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& branch) {
-    return analysis.characterCounts[1] = calculator.取干支数量(branches.c_str(), branch);
-  });
+  return settleFirstHolding(
+      kShape, preparedTables<kShape>(), row, analysis, [&](const std::string& branch) {
+        return analysis.characterCounts[1] = calculator.取干支数量(branches.c_str(), branch);
+      });
 }
 
 ScratchFields countWrites(const ConditionRow& row) {

@@ -13,27 +13,23 @@ constinit const RowShape kShape{ElementList,       CountList8,         kChartPla
                                 Field::Element,    PillarCandidates{}, stemElementCount,
                                 branchElementCount};
 
-const ShapeTables& tables() {
-  static const ShapeTables prepared(kShape);
-  return prepared;
-}
-
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
+  return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   const HiddenTexts hidden = hiddenTexts(analysis, Field::Element);
-  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& element) {
-    auto& counts = analysis.elementCounts;
-    counts[0] = stemElementCount(analysis, calculator, element);
-    counts[1] = branchElementCount(analysis, calculator, element);
-    counts[2] = calculator.取藏干五行数量(hidden, element);
-    return counts[0] + counts[1];
-  });
+  return settleFirstHolding(kShape, preparedTables<kShape>(), row, analysis,
+                            [&](const std::string& element) {
+                              auto& counts = analysis.elementCounts;
+                              counts[0] = stemElementCount(analysis, calculator, element);
+                              counts[1] = branchElementCount(analysis, calculator, element);
+                              counts[2] = calculator.取藏干五行数量(hidden, element);
+                              return counts[0] + counts[1];
+                            });
 }
 
 ScratchFields countWrites(const ConditionRow& row) {

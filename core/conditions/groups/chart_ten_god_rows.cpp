@@ -14,27 +14,23 @@ constinit const RowShape kShape{TenGodList,       CountList7,         kTenGodPla
                                 Field::TenGod,    PillarCandidates{}, stemTenGodCount,
                                 branchTenGodCount};
 
-const ShapeTables& tables() {
-  static const ShapeTables prepared(kShape);
-  return prepared;
-}
-
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
+  return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   const HiddenTexts hidden = hiddenTexts(analysis, Field::TenGod);
-  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& tenGod) {
-    auto& counts = analysis.tenGodCounts;
-    counts[0] = stemTenGodCount(analysis, calculator, tenGod);
-    counts[1] = branchTenGodCount(analysis, calculator, tenGod);
-    counts[2] = calculator.取藏干十神数量(hidden, tenGod);
-    return counts[0] + counts[1];
-  });
+  return settleFirstHolding(kShape, preparedTables<kShape>(), row, analysis,
+                            [&](const std::string& tenGod) {
+                              auto& counts = analysis.tenGodCounts;
+                              counts[0] = stemTenGodCount(analysis, calculator, tenGod);
+                              counts[1] = branchTenGodCount(analysis, calculator, tenGod);
+                              counts[2] = calculator.取藏干十神数量(hidden, tenGod);
+                              return counts[0] + counts[1];
+                            });
 }
 
 ScratchFields countWrites(const ConditionRow& row) {

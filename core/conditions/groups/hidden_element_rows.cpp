@@ -12,23 +12,19 @@ using namespace rows;
 constinit const RowShape kShape{ElementList, CountList4, kPillarPlaces, Field::Element,
                                 PillarCandidates::HiddenStems};
 
-const ShapeTables& tables() {
-  static const ShapeTables prepared(kShape);
-  return prepared;
-}
-
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
+  return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   const HiddenTexts hidden = hiddenTexts(analysis, Field::Element);
-  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& element) {
-    return analysis.elementCounts[2] = calculator.取藏干五行数量(hidden, element);
-  });
+  return settleFirstHolding(
+      kShape, preparedTables<kShape>(), row, analysis, [&](const std::string& element) {
+        return analysis.elementCounts[2] = calculator.取藏干五行数量(hidden, element);
+      });
 }
 
 ScratchFields countWrites(const ConditionRow& row) {

@@ -12,24 +12,20 @@ using namespace rows;
 constinit const RowShape kShape{StemList, CountList4, kPillarPlaces, Field::Character,
                                 PillarCandidates::HiddenStems};
 
-const ShapeTables& tables() {
-  static const ShapeTables prepared(kShape);
-  return prepared;
-}
-
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
+  return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   JoinedText hidden;
   joinHiddenTexts(analysis, Field::Character, hidden);
-  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& stem) {
-    return analysis.characterCounts[2] = calculator.取干支数量(hidden.c_str(), stem);
-  });
+  return settleFirstHolding(
+      kShape, preparedTables<kShape>(), row, analysis, [&](const std::string& stem) {
+        return analysis.characterCounts[2] = calculator.取干支数量(hidden.c_str(), stem);
+      });
 }
 
 ScratchFields countWrites(const ConditionRow& row) {

@@ -13,23 +13,19 @@ using namespace rows;
 constinit const RowShape kShape{TenGodList, CountList4, kPillarPlaces, Field::TenGod,
                                 PillarCandidates::Stem};
 
-const ShapeTables& tables() {
-  static const ShapeTables prepared(kShape);
-  return prepared;
-}
-
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
+  return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   const HiddenTexts hidden = hiddenTexts(analysis, Field::TenGod);
-  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& tenGod) {
-    return analysis.tenGodCounts[2] = calculator.取藏干十神数量(hidden, tenGod);
-  });
+  return settleFirstHolding(
+      kShape, preparedTables<kShape>(), row, analysis, [&](const std::string& tenGod) {
+        return analysis.tenGodCounts[2] = calculator.取藏干十神数量(hidden, tenGod);
+      });
 }
 
 ScratchFields countWrites(const ConditionRow& row) {

@@ -11,24 +11,20 @@ using namespace rows;
 
 constinit const RowShape kShape{StemList, CountList4, kStemPlaces, Field::Character};
 
-const ShapeTables& tables() {
-  static const ShapeTables prepared(kShape);
-  return prepared;
-}
-
 }  // namespace
 
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
-  return rows::positionMatches(kShape, tables(), row, analysis, calculator);
+  return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
 }
 
 bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator) {
   JoinedText stems;
   joinStemTexts(analysis, Field::Character, stems);
-  return settleFirstHolding(kShape, tables(), row, analysis, [&](const std::string& stem) {
-    return analysis.characterCounts[0] = calculator.取干支数量(stems.c_str(), stem);
-  });
+  return settleFirstHolding(
+      kShape, preparedTables<kShape>(), row, analysis, [&](const std::string& stem) {
+        return analysis.characterCounts[0] = calculator.取干支数量(stems.c_str(), stem);
+      });
 }
 
 ScratchFields countWrites(const ConditionRow& row) {

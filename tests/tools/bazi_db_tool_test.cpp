@@ -70,15 +70,6 @@ Rows parse(std::string_view text) {
   return rows;
 }
 
-std::vector<std::string> folderEntries(const TempFolder& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 struct Encoding {
   const char* name;
   const char* lineEnd;

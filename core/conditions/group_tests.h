@@ -12,72 +12,26 @@
 
 namespace bazi {
 
+struct GroupTests {
+  bool (*positionMatches)(const ConditionRow&, const ChartAnalysis&, PillarCalculator&);
+  bool (*countMatches)(const ConditionRow&, ChartAnalysis&, PillarCalculator&);
+  bool (*revealMatches)(const ConditionRow&, const ChartAnalysis&, PillarCalculator&);  // or null
+  ScratchFields (*countWrites)(const ConditionRow&);
+};
+
 // Group A: Elements over the eight characters, with the reveal radios.
-namespace chart_element_rows {
-bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
-bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
-ScratchFields countWrites(const ConditionRow& row);
-bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                   PillarCalculator& calculator);
-}  // namespace chart_element_rows
-
+extern const GroupTests kChartElementRows;
 // Group B: Elements among the twelve hidden stems, with "不透".
-namespace hidden_element_rows {
-bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
-bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
-ScratchFields countWrites(const ConditionRow& row);
-bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                   PillarCalculator& calculator);
-}  // namespace hidden_element_rows
-
+extern const GroupTests kHiddenElementRows;
 // Group C: Stems among the four stems, with "藏干无".
-namespace stem_rows {
-bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
-bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
-ScratchFields countWrites(const ConditionRow& row);
-bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                   PillarCalculator& calculator);
-}  // namespace stem_rows
-
+extern const GroupTests kStemRows;
 // Group D: Branches among the four branches; no third test.
-namespace branch_rows {
-bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
-bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
-ScratchFields countWrites(const ConditionRow& row);
-}  // namespace branch_rows
-
+extern const GroupTests kBranchRows;
 // Group E: Stems among the twelve hidden stems, with "不透".
-namespace hidden_stem_rows {
-bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
-bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
-ScratchFields countWrites(const ConditionRow& row);
-bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                   PillarCalculator& calculator);
-}  // namespace hidden_stem_rows
-
+extern const GroupTests kHiddenStemRows;
 // Group F: Ten gods over the seven counted places, with the reveal radios.
-namespace chart_ten_god_rows {
-bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
-bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
-ScratchFields countWrites(const ConditionRow& row);
-bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                   PillarCalculator& calculator);
-}  // namespace chart_ten_god_rows
-
+extern const GroupTests kChartTenGodRows;
 // Group G: Ten gods among the twelve hidden stems, with "不透".
-namespace hidden_ten_god_rows {
-bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                     PillarCalculator& calculator);
-bool countMatches(const ConditionRow& row, ChartAnalysis& analysis, PillarCalculator& calculator);
-ScratchFields countWrites(const ConditionRow& row);
-bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
-                   PillarCalculator& calculator);
-}  // namespace hidden_ten_god_rows
+extern const GroupTests kHiddenTenGodRows;
 
 }  // namespace bazi

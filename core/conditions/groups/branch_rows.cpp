@@ -10,8 +10,6 @@ using namespace rows;
 
 constinit const RowShape kShape{BranchList, CountList4, kBranchPlaces, Field::Character};
 
-}  // namespace
-
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
   return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
@@ -30,4 +28,12 @@ ScratchFields countWrites(const ConditionRow& row) {
   return countTestWrites(kShape, row, kCurrentSubjectField | characterCountField(1));
 }
 
+}  // namespace
 }  // namespace bazi::branch_rows
+
+namespace bazi {
+
+constinit const GroupTests kBranchRows{branch_rows::positionMatches, branch_rows::countMatches,
+                                       nullptr, branch_rows::countWrites};
+
+}  // namespace bazi

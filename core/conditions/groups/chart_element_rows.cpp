@@ -13,8 +13,6 @@ constinit const RowShape kShape{ElementList,       CountList8,         kChartPla
                                 Field::Element,    PillarCandidates{}, stemElementCount,
                                 branchElementCount};
 
-}  // namespace
-
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
   return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
@@ -42,4 +40,13 @@ bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis, Pilla
   return revealHolds(row.reveal, analysis.elementCounts[0], analysis.elementCounts[2]);
 }
 
+}  // namespace
 }  // namespace bazi::chart_element_rows
+
+namespace bazi {
+
+constinit const GroupTests kChartElementRows{
+    chart_element_rows::positionMatches, chart_element_rows::countMatches,
+    chart_element_rows::revealMatches, chart_element_rows::countWrites};
+
+}  // namespace bazi

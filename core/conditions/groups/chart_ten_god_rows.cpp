@@ -14,8 +14,6 @@ constinit const RowShape kShape{TenGodList,       CountList7,         kTenGodPla
                                 Field::TenGod,    PillarCandidates{}, stemTenGodCount,
                                 branchTenGodCount};
 
-}  // namespace
-
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
   return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
@@ -43,4 +41,13 @@ bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis, Pilla
   return revealHolds(row.reveal, analysis.tenGodCounts[0], analysis.tenGodCounts[2]);
 }
 
+}  // namespace
 }  // namespace bazi::chart_ten_god_rows
+
+namespace bazi {
+
+constinit const GroupTests kChartTenGodRows{
+    chart_ten_god_rows::positionMatches, chart_ten_god_rows::countMatches,
+    chart_ten_god_rows::revealMatches, chart_ten_god_rows::countWrites};
+
+}  // namespace bazi

@@ -12,8 +12,6 @@ using namespace rows;
 constinit const RowShape kShape{ElementList, CountList4, kPillarPlaces, Field::Element,
                                 PillarCandidates::HiddenStems};
 
-}  // namespace
-
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
   return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
@@ -36,4 +34,13 @@ bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
   return !row.notRevealed || stemElementCount(analysis, calculator, analysis.currentSubject) == 0;
 }
 
+}  // namespace
 }  // namespace bazi::hidden_element_rows
+
+namespace bazi {
+
+constinit const GroupTests kHiddenElementRows{
+    hidden_element_rows::positionMatches, hidden_element_rows::countMatches,
+    hidden_element_rows::revealMatches, hidden_element_rows::countWrites};
+
+}  // namespace bazi

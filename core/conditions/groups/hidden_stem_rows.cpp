@@ -12,8 +12,6 @@ using namespace rows;
 constinit const RowShape kShape{StemList, CountList4, kPillarPlaces, Field::Character,
                                 PillarCandidates::HiddenStems};
 
-}  // namespace
-
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
   return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
@@ -40,4 +38,13 @@ bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
   return calculator.取干支数量(stems.c_str(), analysis.currentSubject) == 0;
 }
 
+}  // namespace
 }  // namespace bazi::hidden_stem_rows
+
+namespace bazi {
+
+constinit const GroupTests kHiddenStemRows{
+    hidden_stem_rows::positionMatches, hidden_stem_rows::countMatches,
+    hidden_stem_rows::revealMatches, hidden_stem_rows::countWrites};
+
+}  // namespace bazi

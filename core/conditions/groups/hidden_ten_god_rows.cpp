@@ -13,8 +13,6 @@ using namespace rows;
 constinit const RowShape kShape{TenGodList, CountList4, kPillarPlaces, Field::TenGod,
                                 PillarCandidates::Stem};
 
-}  // namespace
-
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
   return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
@@ -40,4 +38,13 @@ bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
   return calculator.取干支数量(stemTenGods.c_str(), analysis.currentSubject) == 0;
 }
 
+}  // namespace
 }  // namespace bazi::hidden_ten_god_rows
+
+namespace bazi {
+
+constinit const GroupTests kHiddenTenGodRows{
+    hidden_ten_god_rows::positionMatches, hidden_ten_god_rows::countMatches,
+    hidden_ten_god_rows::revealMatches, hidden_ten_god_rows::countWrites};
+
+}  // namespace bazi

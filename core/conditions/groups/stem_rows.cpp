@@ -11,8 +11,6 @@ using namespace rows;
 
 constinit const RowShape kShape{StemList, CountList4, kStemPlaces, Field::Character};
 
-}  // namespace
-
 bool positionMatches(const ConditionRow& row, const ChartAnalysis& analysis,
                      PillarCalculator& calculator) {
   return rows::positionMatches(kShape, preparedTables<kShape>(), row, analysis, calculator);
@@ -39,4 +37,12 @@ bool revealMatches(const ConditionRow& row, const ChartAnalysis& analysis,
   return calculator.取干支数量(hidden.c_str(), analysis.currentSubject) == 0;
 }
 
+}  // namespace
 }  // namespace bazi::stem_rows
+
+namespace bazi {
+
+constinit const GroupTests kStemRows{stem_rows::positionMatches, stem_rows::countMatches,
+                                     stem_rows::revealMatches, stem_rows::countWrites};
+
+}  // namespace bazi

@@ -53,7 +53,8 @@ AboutWindow::AboutWindow(BundledPages pages, Browser& browser)
 void AboutWindow::placeLink(const char* name, const QString& caption, QRect geometry,
                             const char* page) {
   QPushButton* button = placeButton(*this, QString::fromUtf8(name), caption, geometry);
-  connect(button, &QPushButton::clicked, this, [this, page] { browser_.open(pages_.page(page)); });
+  connect(button, &QPushButton::clicked, this,
+          [this, page] { browser_.open(pages_.address(page)); });
 }
 
 }  // namespace bazi::ui

@@ -24,6 +24,8 @@ class BundledPages {
  public:
   explicit BundledPages(const std::string& programFolder);
   QUrl page(const char* fileName) const;
+  // The page's address as the browser port takes it.
+  std::string address(const char* fileName) const;
 
  private:
   QString folder_;

@@ -221,7 +221,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::openExitPageIfDue() {
-  if (ports_.clock.currentSecond() % 3 == 0) ports_.browser.open(pages_.page(pages::kUserGuide));
+  if (exitPageDue(ports_.clock.currentSecond())) {
+    ports_.browser.open(pages_.address(pages::kUserGuide));
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,12 @@
 #include "qt_ports.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTime>
+#include <QUrl>
 
 #include "qt_text.h"
 
@@ -53,6 +55,8 @@ void MessageBoxes::showMessage(std::string_view text, std::string_view caption, 
 
 int SystemClock::currentSecond() { return QTime::currentTime().second(); }
 
-void DesktopBrowser::open(const QUrl& address) { QDesktopServices::openUrl(address); }
+void DesktopBrowser::open(const std::string& address) {
+  QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
+}
 
 }  // namespace bazi::ui

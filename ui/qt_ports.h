@@ -49,7 +49,7 @@ class SystemClock : public Clock {
 
 class DesktopBrowser : public Browser {
  public:
-  void open(const QUrl& address) override;
+  void open(const std::string& address) override;
 };
 
 }  // namespace bazi::ui

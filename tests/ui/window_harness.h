@@ -52,7 +52,9 @@ class FakeClock : public Clock {
 
 class FakeBrowser : public Browser {
  public:
-  void open(const QUrl& address) override { opened.append(address); }
+  void open(const std::string& address) override {
+    opened.append(QUrl::fromEncoded(QByteArray::fromStdString(address)));
+  }
   QList<QUrl> opened;
 };
 

@@ -1,0 +1,7 @@
+#include "shell/shell_ports.h"
+
+namespace bazi {
+
+bool exitPageDue(int second) { return second % 3 == 0; }
+
+}  // namespace bazi

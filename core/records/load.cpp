@@ -46,14 +46,11 @@ void readDatabase(const std::string& path, Workspace& workspace, LoadPorts& port
   total += count;
   report.fileOpened(count);
   std::array<std::string_view, kFieldCount> fields;
-  std::array<std::string, kFieldCount> copies;
   for (size_t j = 1; j <= count; ++j) {
     ports.reader.goToRecord(j);
     for (int k = 1; k <= kFieldCount; ++k) {
       if (j == 1) workspace.records.writeTitle(k - 1);
-      // The reader's view lasts only until its next call.
-      copies[k - 1].assign(ports.reader.readField(k));
-      fields[k - 1] = copies[k - 1];
+      fields[k - 1] = ports.reader.readField(k);
     }
     workspace.records.appendRecord(fields);
     report.recordRead();

@@ -38,6 +38,8 @@ class ChartDatabaseReader {
   // 1-based.
   virtual void goToRecord(size_t n) = 0;
   // Field k (1-based) of the current record as GBK text; empty when absent.
+  // The view stays valid until the next goToRecord, close or closeAll, so the
+  // 26 fields of a record can be read and then stored in one go.
   virtual std::string_view readField(int k) = 0;
   // True when reading the current database stopped early because the file
   // turned out damaged; the records from there on read as empty.

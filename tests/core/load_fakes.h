@@ -3,6 +3,7 @@
 // database engine over records held in memory, and recorders for the tree
 // view and the warnings.
 
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -36,8 +37,9 @@ class FakeChooser : public FileChooser {
 };
 
 // Files are records in memory; a path not in `files` fails to open. Every
-// call is logged, and readField hands out views into one shared buffer, as a
-// real engine may, so a load that keeps a view instead of copying it shows.
+// call is logged, and readField hands out views into the reader's own buffers,
+// which the next record overwrites, as a real engine may: a load that keeps a
+// view past its record shows.
 class FakeReader : public ChartDatabaseReader {
  public:
   std::map<std::string, std::vector<ChartRecord>> files;
@@ -58,11 +60,13 @@ class FakeReader : public ChartDatabaseReader {
   void goToRecord(size_t n) override {
     log.push_back("go " + std::to_string(n));
     record_ = n;
+    buffers_.fill("stale");
   }
   std::string_view readField(int k) override {
     if (!current_ || record_ == 0 || record_ > current_->size()) return {};
-    shared_ = (*current_)[record_ - 1][k - 1];
-    return shared_;
+    std::string& buffer = buffers_[static_cast<size_t>(k - 1)];
+    buffer = (*current_)[record_ - 1][static_cast<size_t>(k - 1)];
+    return buffer;
   }
   void close(const std::string& path) override {
     log.push_back("close " + path);
@@ -75,7 +79,7 @@ class FakeReader : public ChartDatabaseReader {
   const std::vector<ChartRecord>* current_ = nullptr;
   size_t record_ = 0;
   bool currentDamaged_ = false;
-  std::string shared_;
+  std::array<std::string, kFieldCount> buffers_;
 };
 
 class FakeFileList : public FileListView {
